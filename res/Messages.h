@@ -1,0 +1,35 @@
+// The core's way to tell the user something: a small interface the program answers with a
+// message box and vak-cli answers by printing to stderr.
+#pragma once
+
+#include <string>
+
+namespace vak {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class MsgAnswer { Ok, Yes, No };
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // Shows `text` (UTF-8) and returns the user's answer.
+    virtual MsgAnswer Show(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
+};
+
+// Prints each message as one line to stderr and answers Ok/No; used by vak-cli and by default.
+class StderrMessageSink : public MessageSink {
+public:
+    MsgAnswer Show(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+};
+
+// Keeps every message and answers from a queue; the answer is Ok/No when the queue is empty.
+class RecordingMessageSink : public MessageSink {
+public:
+    MsgAnswer Show(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+    std::string shown;     // all texts shown, each followed by '\n'
+    int count = 0;         // how many messages were shown
+    std::string answers;   // queued answers: 'y' Yes, 'n' No; taken from the front
+};
+
+} // namespace vak

@@ -1,0 +1,59 @@
+// The program's string table (UTF-8) and the helpers that fill "%1"/"%2" into its texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vak {
+
+// The text of string-table `id` (empty when the table has no such id). When `secondId` is not 0,
+// every "%1" in it is replaced by the text of `secondId`. Returned by value, so a later call
+// never changes an earlier result.
+std::string ResString(int id, int secondId = 0);
+
+// `pattern` with every "%1" replaced by `first` and every "%2" by `second`.
+std::string FormatText(std::string_view pattern, std::string_view first, std::string_view second = {});
+
+// Whether the table holds `id`.
+bool HasResString(int id);
+
+// Month name, "Leden" .. "Prosinec", of month 0..11.
+std::string MonthName(int month);
+
+// Fixed English texts that stand outside the string table.
+inline constexpr const char* TEXT_LOW_MEMORY = "Low Memory";
+inline constexpr const char* TEXT_NO_PRINTER = "No Printer";
+inline constexpr const char* TEXT_NO_HDC = "no hdc";
+inline constexpr const char* TEXT_NO_TELEPHONY = "Telephone service not available";
+inline constexpr const char* TEXT_BAD_PROCADDRESS = "bad procaddress";
+// Fixed Czech texts of the core that have no string-table id.
+inline constexpr const char* TEXT_NOTES_FULL = "Mimo prostor pro poznámky";
+inline constexpr const char* TEXT_GROUP_TOO_SMALL = "Skupina má méně než 3 zvěstovatele";
+
+// String-table ids used by the core and the windows.
+enum StringId : int {
+    IDS_ABOUTBOX = 101,
+    IDS_MONTH_FIRST = 102,           // 102 "Leden" .. 113 "Prosinec"
+    IDS_OK_CAPTION = 1000,           // "Zvěst. - %1"
+    IDS_MISSING_COUNT = 1001,        // "%1 - neodevzdané zprávy"
+    IDS_OPEN_TITLE = 1002,
+    IDS_OPEN_FILTER = 1003,
+    IDS_REPORT_SAVED = 1038,
+    IDS_SEND_QUESTION = 1039,
+    IDS_SEND_LATER = 1040,
+    IDS_SEND_OR = 1041,
+    IDS_MAIL_SUBJECT = 1042,
+    IDS_MAIL_BODY = 1043,
+    IDS_GROUP = 1058,                // "Skupina"
+    IDS_TIPS_FIRST = 1059,           // 1059 .. 1066
+    IDS_TIPS_LAST = 1066,
+    IDS_TOTAL_PUBLISHERS = 1116,     // "Celkem zvěstovatelů"
+    IDS_REPORTED_CAPTION = 1188,     // "%1 - odevzdané zprávy"
+    IDS_LANGUAGE = 1198,             // "cz"
+    IDS_CREATE_ERROR = 1231,
+    IDS_SAVE_FAILED_QUIT = 1500,     // "Zprávy nebyly uloženy. Ukončit program přesto?"
+    IDS_FILE_CHANGED = 1501,         // "Soubor %1 byl od načtení změněn. ..."
+    IDS_FILE_INVALID = 1502,         // "Soubor %1 není platný seznam skupiny a nebude načten."
+};
+
+} // namespace vak
