@@ -32,12 +32,23 @@ inline constexpr const char* TEXT_GROUP_TOO_SMALL = "Skupina má méně než 3 z
 
 // String-table ids used by the core and the windows.
 enum StringId : int {
-    IDS_ABOUTBOX = 101,
+    IDS_ABOUTBOX = 101,              // "&O programu Vak..."
     IDS_MONTH_FIRST = 102,           // 102 "Leden" .. 113 "Prosinec"
+    IDS_CHANGE_MONTH = 114,          // "Změna &měs. (opožděné zpr.)"
     IDS_OK_CAPTION = 1000,           // "Zvěst. - %1"
     IDS_MISSING_COUNT = 1001,        // "%1 - neodevzdané zprávy"
     IDS_OPEN_TITLE = 1002,
     IDS_OPEN_FILTER = 1003,
+    IDS_HOURS_UNIT = 1014,           // "Hod", in the credit note and label
+    IDS_NOTES_CAPTION = 1019,        // "Poznámky"
+    IDS_AUX_PIONEER_MARK = 1020,     // "PoP"
+    IDS_APPOINTMENT_BASE = 1022,     // + appointment 1..3
+    IDS_STATUS_AUXILIARY = 1026,     // "Pomocný průkopník"
+    IDS_STATUS_REGULAR = 1027,       // "Pravidelný průkopník"
+    IDS_STATUS_SPECIAL = 1029,       // "Zvláštní průkopník"
+    IDS_WARNING_ALREADY_SENT = 1030, // "- VÝSTRAHA -   Již jste zaslali %1 zprávu za %2."
+    IDS_CHANGES_EXCLUDED = 1031,     // "Změny NEBUDOU ZAHRNUTY do %1 zprávy pro pobočku."
+    IDS_CHANGES_INCLUDED = 1032,     // "Případné změny BUDOU ZAHRNUTY do %1 zprávy pro pobočku."
     IDS_REPORT_SAVED = 1038,
     IDS_SEND_QUESTION = 1039,
     IDS_SEND_LATER = 1040,
@@ -48,9 +59,19 @@ enum StringId : int {
     IDS_TIPS_FIRST = 1059,           // 1059 .. 1066
     IDS_TIPS_LAST = 1066,
     IDS_TOTAL_PUBLISHERS = 1116,     // "Celkem zvěstovatelů"
+    IDS_NAME_CAPTION = 1167,         // "Jméno"
+    IDS_PHONE_CAPTION = 1168,        // "Telefon"
     IDS_REPORTED_CAPTION = 1188,     // "%1 - odevzdané zprávy"
+    IDS_SPECIAL_EXCLUDED = 1194,     // "Zvláštní průkopníci NEJSOU ZAHRNUTI ve zprávě pro pobočku"
     IDS_LANGUAGE = 1198,             // "cz"
     IDS_CREATE_ERROR = 1231,
+    IDS_SHEET_HEADING = 1247,        // "Kontakty pro výběr zpráv"
+    IDS_QUARTER_BASE = 1322,         // + quarter code 1..4: ".25", ".5", ".75", "1"
+    IDS_COLUMN_FIRST = 1415,         // 1415 "Publ" .. 1419 "BS"
+    IDS_REMINDER_TEXT = 1422,        // "Předložte prosím váš přehled za %1. \nDěkuji."
+    IDS_UNDER_ONE_HOUR_TIP = 1485,   // "Méne než 1 hodina"
+    IDS_PARTICIPATION_TIP = 1495,    // "Účast na nějakém druhu služby"
+    IDS_YES = 1496,                  // "Ano"
     IDS_SAVE_FAILED_QUIT = 1500,     // "Zprávy nebyly uloženy. Ukončit program přesto?"
     IDS_FILE_CHANGED = 1501,         // "Soubor %1 byl od načtení změněn. ..."
     IDS_FILE_INVALID = 1502,         // "Soubor %1 není platný seznam skupiny a nebude načten."
