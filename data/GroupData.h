@@ -8,6 +8,7 @@
 #include "res/Messages.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,7 @@ public:
     int GetAppointment(int p) const;                     // low 2 bits
     int GetPublisherGroup(int p) const;                  // signed byte 181
     std::uint8_t GetLateByte(int p, int m) const;
+    void SetNoteSlot(int p, int m, int s, std::uint16_t n);
 
     // Text fields as UTF-8, read up to their zero byte (a telephone text may run on into the
     // next field, never beyond its record).
@@ -114,10 +116,11 @@ protected:
     MessageSink& Messages() { return m_messages; }
 
 private:
-    std::string ReadText(int p, std::size_t offset, std::size_t width) const;
+    std::string ReadText(int p, std::size_t offset, std::size_t limit) const;
     void WriteText(int p, std::size_t offset, std::size_t width, const std::string& text);
-    bool ReadGroupBytes(std::FILE* file);
+    void ReadGroupBytes(std::FILE* file);
     void RefuseFile(const std::string& path);
+    void ApplyFileMonth(int month);
 
     MessageSink& m_messages;
     CivilDate m_today;

@@ -3,17 +3,17 @@
 
 #include "data/GroupFormat.h"
 
-#include <chrono>
+#include <ctime>
 
 namespace vak {
 
 CivilDate LocalToday()
 {
-    const auto now = std::chrono::system_clock::now();
-    const std::chrono::zoned_time local{std::chrono::current_zone(), now};
-    const std::chrono::year_month_day ymd{std::chrono::floor<std::chrono::days>(local.get_local_time())};
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day()))};
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);  // one thread only: the shared result is copied at once
+    if (local == nullptr)
+        return {};
+    return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
 }
 
 ReportMonthState MakeReportMonth(int month, int year)
