@@ -1,0 +1,140 @@
+// vak-cli as a script uses it: JSON dump, save, exit status and messages.
+#include "data/GroupData.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <sys/wait.h>
+
+namespace vak {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs vak-cli with `args` (already quoted for the shell), stdout captured, stderr to `errFile`.
+CliRun RunCli(const std::string& args, const std::string& errFile)
+{
+    const std::string command = std::string("'") + VAK_CLI_PATH + "' " + args + " 2>'" + errFile + "'";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+std::string ReadText(const std::string& path)
+{
+    const auto bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// A two-publisher group with a note, a late mark and odd characters in the texts.
+std::string MakeGroup(const TempDir& dir)
+{
+    RecordingMessageSink messages;
+    CGroupData group(messages);
+    group.m_nPublishers = 2;
+    group.AllocGroupData();
+    std::uint8_t* header = group.Record(0);
+    header[HDR_PUBLISHERS] = 2;
+    header[HDR_GROUP] = 7;
+    header[HDR_MONTH] = 10;
+    std::memcpy(header + HDR_SECRETARY_MAIL, "tajemnik@example.cz", 19);
+    group.SetFirstName(1, "Jiří");
+    group.SetSurname(1, "Dvořák \"Jura\"");
+    group.SetPhone(1, 0, "603\t111");
+    group.Record(2)[OFS_FIRST_NAME] = 0x81;  // undefined in Windows-1250
+    WriteWord(group.Record(1), OFS_VALUES + 72 * FIELD_HOURS + 6 * 10 + 2 * 1, 12);
+    WriteWord(group.Record(1), OFS_FIELD4 + 6 * 10 + 2 * 1, 0x2803);
+    group.SetLateMark(1, 9);
+    std::string text;
+    const int n = group.GetNote(2, 10, 0, text, false);
+    group.PutNote(2, 10, 0, n, "0");
+    const std::string path = dir.File("g.t09");
+    group.SaveGroupFile(path);
+    return path;
+}
+
+TEST(Cli, DumpPrintsTheGroupAsJson)
+{
+    TempDir dir;
+    const std::string path = MakeGroup(dir);
+    const CliRun run = RunCli("dump '" + path + "'", dir.File("err"));
+    EXPECT_EQ(run.status, 0);
+    const std::string& json = run.out;
+    for (const char* expected : {
+             "\"group\":7", "\"month\":10", "\"publishers_count\":2", "\"notes_count\":1",
+             "\"secretary\":\"tajemnik@example.cz\"", "\"first_name\":\"Jiří\"",
+             "\"surname\":\"Dvořák \\\"Jura\\\"\"", "\"list_name\":\"Dvořák \\\"Jura\\\", Jiří\"",
+             "\"phones\":[\"603\\u0009111\",\"\",\"\"]", "\"first_name\":\"\\u0081\"",
+             "\"hours\":12", "\"studies\":3", "\"quarters\":2", "\"participation\":true",
+             "\"note_number\":1", "\"note\":\"0\"", "\"notes\":[\"0\"]",
+             "\"late\":[false,false,false,false,false,false,false,false,false,true,false,false]"}) {
+        EXPECT_NE(json.find(expected), std::string::npos) << expected;
+    }
+}
+
+TEST(Cli, SaveRewritesTheFileAsTheProgramDoes)
+{
+    TempDir dir;
+    const std::string path = MakeGroup(dir);
+    EXPECT_EQ(RunCli("save '" + path + "' '" + dir.File("out.t19") + "'", dir.File("err")).status, 0);
+    EXPECT_EQ(ReadBytes(dir.File("out.t19")), ReadBytes(path));
+}
+
+TEST(Cli, ExitStatusAndReasonForEachFailure)
+{
+    TempDir dir;
+    const std::string path = MakeGroup(dir);
+    const std::string err = dir.File("err");
+
+    EXPECT_EQ(RunCli("", err).status, 1);
+    EXPECT_EQ(RunCli("dump", err).status, 1);
+    EXPECT_EQ(RunCli("frobnicate x", err).status, 1);
+    EXPECT_NE(ReadText(err).find("unknown command"), std::string::npos);
+    const CliRun help = RunCli("--help", err);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+
+    EXPECT_EQ(RunCli("dump '" + dir.File("none.t09") + "'", err).status, 2);
+    EXPECT_NE(ReadText(err).find("cannot open"), std::string::npos);
+
+    auto bytes = ReadBytes(path);
+    bytes[HDR_PUBLISHERS] = 200;
+    WriteBytes(dir.File("bad.t09"), bytes);
+    EXPECT_EQ(RunCli("dump '" + dir.File("bad.t09") + "'", err).status, 2);
+    EXPECT_NE(ReadText(err).find("není platný seznam skupiny"), std::string::npos);
+
+    EXPECT_EQ(RunCli("save '" + path + "' '" + dir.File("missing/out.t19") + "'", err).status, 3);
+    EXPECT_NE(ReadText(err).find("Nelze-li vytvořit nový soubor"), std::string::npos);
+
+    bytes = ReadBytes(path);
+    bytes[HDR_PUBLISHERS] = 1;
+    bytes.resize(RECORD_SIZE * 2);
+    WriteBytes(dir.File("one.t09"), bytes);
+    EXPECT_EQ(RunCli("save '" + dir.File("one.t09") + "' '" + dir.File("o.t19") + "'", err).status, 3);
+    EXPECT_NE(ReadText(err).find("Skupina má méně než 3 zvěstovatele"), std::string::npos);
+
+    // A file too short for its records is not an error.
+    bytes = ReadBytes(path);
+    bytes.resize(RECORD_SIZE + 10);
+    WriteBytes(dir.File("short.t09"), bytes);
+    EXPECT_EQ(RunCli("dump '" + dir.File("short.t09") + "'", err).status, 0);
+}
+
+} // namespace
+} // namespace vak

@@ -1,0 +1,250 @@
+// Report values, notes, late marks and the report-month state of a loaded group.
+#include "data/GroupData.h"
+#include "data/PublisherName.h"
+#include "res/StringTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace vak {
+namespace {
+
+struct ReportDataTest : ::testing::Test {
+    ReportDataTest()
+    {
+        group.m_nPublishers = 3;
+        group.AllocGroupData();
+    }
+    void SetWord(int p, int triple, int slot, std::uint16_t value)
+    {
+        WriteWord(group.m_pRecords.data(), WordOffset(p, triple, slot), value);
+    }
+    void SetNotes(int count)
+    {
+        group.m_nNotes = static_cast<std::uint16_t>(count);
+    }
+    RecordingMessageSink messages;
+    CGroupData group{messages};
+};
+
+TEST_F(ReportDataTest, WordsAreAddressedByFieldMonthAndSlot)
+{
+    auto& r = group.m_pRecords;
+    const std::size_t p2 = 2 * RECORD_SIZE;
+    WriteWord(r.data(), p2 + OFS_VALUES + 72 * FIELD_HOURS + 6 * 3 + 2 * 1, 17);
+    WriteWord(r.data(), p2 + OFS_FIELD4 + 6 * 3 + 2 * 1, 0x3C05);
+    EXPECT_EQ(group.GetMonthValue(2, 3, 1, FIELD_HOURS), 17);
+    EXPECT_EQ(group.GetMonthValue(2, 3, 1, FIELD_STUDIES), 5);
+    EXPECT_EQ(group.GetMonthValue(2, 3, 0, FIELD_HOURS), 0);  // the other year's slot
+    EXPECT_EQ(group.GetMonthValue(1, 3, 1, FIELD_HOURS), 0);  // the other publisher
+    EXPECT_EQ(group.GetMonthValue(2, 4, 1, FIELD_HOURS), 0);  // the next month
+    r[p2 + OFS_PIONEER + 3 * 3 + 1] = 0xFE;  // upper bits are not the status
+    r[p2 + OFS_APPOINTMENT] = 0x07;
+    r[p2 + OFS_PUBLISHER_GROUP] = 0xFF;
+    WriteWord(r.data(), p2 + OFS_CREDIT + 6 * 3 + 2, 0x0214);
+    EXPECT_EQ(group.GetPioneerStatus(2, 3, 1), 2);
+    EXPECT_EQ(group.GetAppointment(2), 3);
+    EXPECT_EQ(group.GetPublisherGroup(2), -1);
+    EXPECT_EQ(group.GetCredit(2, 3, 1), 0x14);
+}
+
+TEST_F(ReportDataTest, WhatCountsAsAReport)
+{
+    struct Case {
+        std::uint16_t hours, field4, note;
+        bool serviceTime, report, missing;
+    };
+    const Case cases[] = {
+        {0, 0, 0, false, false, true},        // nothing at all
+        {3, 0, 0, true, true, false},         // hours
+        {0, 0x1000, 0, true, true, false},    // a quarter hour only
+        {0, 0x0800, 0, false, true, false},   // participation (or "<1 h") only
+        {0, 0x0005, 0, false, false, true},   // studies alone are no report
+        {0, 0, 1, false, false, false},       // a note alone ("0" for a zero report)
+    };
+    SetNotes(1);
+    for (const Case& c : cases) {
+        SetWord(1, TRIPLE_VALUES + 12 * FIELD_HOURS + 5, 0, c.hours);
+        SetWord(1, TRIPLE_FIELD4 + 5, 0, c.field4);
+        SetWord(1, TRIPLE_NOTE_SLOT + 5, 0, c.note);
+        EXPECT_EQ(group.HasServiceTime(1, 5, 0), c.serviceTime) << c.hours << ' ' << c.field4 << ' ' << c.note;
+        EXPECT_EQ(group.HasReport(1, 5, 0), c.report) << c.hours << ' ' << c.field4 << ' ' << c.note;
+        EXPECT_EQ(group.IsReportMissing(1, 5, 0), c.missing) << c.hours << ' ' << c.field4 << ' ' << c.note;
+    }
+}
+
+TEST_F(ReportDataTest, YearSlotsOfOneMonthDoNotDisturbEachOther)
+{
+    SetWord(1, TRIPLE_VALUES + 12 * FIELD_HOURS + 0, 0, 10);
+    EXPECT_TRUE(group.HasReport(1, 0, 0));
+    EXPECT_TRUE(group.IsReportMissing(1, 0, 1));
+    SetWord(1, TRIPLE_VALUES + 12 * FIELD_HOURS + 0, 1, 20);
+    EXPECT_EQ(group.GetMonthValue(1, 0, 0, FIELD_HOURS), 10);
+    EXPECT_EQ(group.GetMonthValue(1, 0, 1, FIELD_HOURS), 20);
+}
+
+TEST_F(ReportDataTest, LateMarksUseOneByteAMonthAndCountOnlyWhenExactlyOne)
+{
+    for (int m = 0; m < MONTHS; ++m) {
+        EXPECT_FALSE(group.HasLateMark(1, m));
+        group.SetLateMark(1, m);
+        EXPECT_TRUE(group.HasLateMark(1, m));
+    }
+    EXPECT_EQ(group.Record(1)[152], 1);
+    EXPECT_EQ(group.Record(1)[157], 1);
+    EXPECT_EQ(group.Record(1)[158], 0);  // spare
+    EXPECT_EQ(group.Record(1)[161], 1);  // July
+    EXPECT_EQ(group.Record(1)[166], 1);  // December
+    group.Record(2)[155] = 2;
+    EXPECT_FALSE(group.HasLateMark(2, 3));
+}
+
+TEST_F(ReportDataTest, NoteIsReservedThenLinkedWhenTextIsStored)
+{
+    SetNotes(2);
+    std::string text = "stale";
+    EXPECT_EQ(group.GetNote(1, 6, 0, text, true), 0);  // query: nothing there
+    EXPECT_EQ(text, "");
+    const int n = group.GetNote(1, 6, 0, text, false);  // reserving
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(group.m_nNotes, 3);
+    EXPECT_EQ(group.GetNoteSlot(1, 6, 0), 0);  // not linked yet
+    EXPECT_EQ(group.PutNote(1, 6, 0, n, "Nemocná, zpráva příště"), 1);
+    EXPECT_EQ(group.GetNoteSlot(1, 6, 0), 3);
+    EXPECT_EQ(group.GetNote(1, 6, 0, text, true), 3);
+    EXPECT_EQ(text, "Nemocná, zpráva příště");
+    EXPECT_EQ(group.NoteRecord(2)[0], 'N');
+    EXPECT_EQ(group.NoteRecord(2)[6], 0xE1);  // "á" in Windows-1250
+    EXPECT_TRUE(group.m_bEntered);
+}
+
+TEST_F(ReportDataTest, NoteTextIsCutTo36CharactersAndTerminated)
+{
+    SetNotes(0);
+    std::string text;
+    const int n = group.GetNote(2, 1, 1, text, false);
+    group.NoteRecord(n - 1)[40] = 0x55;  // bytes after the terminator are carried through
+    const std::string long_text = "Žluťoučký kůň úpěl ďábelské ódy; a ještě něco navíc";
+    EXPECT_EQ(group.PutNote(2, 1, 1, n, long_text), 1);
+    group.GetNote(2, 1, 1, text, true);
+    EXPECT_EQ(text, "Žluťoučký kůň úpěl ďábelské ódy; a j");  // 36 characters
+    EXPECT_EQ(group.NoteRecord(n - 1)[36], 0);
+    EXPECT_EQ(group.NoteRecord(n - 1)[40], 0x55);
+    // A shorter text replaces the longer one completely.
+    EXPECT_EQ(group.PutNote(2, 1, 1, n, "0"), 1);
+    group.GetNote(2, 1, 1, text, true);
+    EXPECT_EQ(text, "0");
+}
+
+TEST_F(ReportDataTest, EmptyOrSpaceNoteClearsTheSlotOnly)
+{
+    SetNotes(0);
+    std::string text;
+    const int n = group.GetNote(1, 2, 0, text, false);
+    ASSERT_EQ(group.PutNote(1, 2, 0, n, "x"), 1);
+    EXPECT_EQ(group.PutNote(1, 2, 0, n, " x"), 0);
+    EXPECT_EQ(group.GetNoteSlot(1, 2, 0), 0);
+    EXPECT_EQ(group.NoteRecord(n - 1)[0], 'x');  // the record stays in the table
+    EXPECT_EQ(group.PutNote(1, 2, 0, n, ""), 0);
+}
+
+TEST_F(ReportDataTest, NoteTableFillsUpAt254)
+{
+    SetNotes(253);
+    std::string text;
+    EXPECT_EQ(group.GetNote(1, 0, 0, text, false), 254);
+    EXPECT_EQ(group.PutNote(1, 0, 0, 254, "nelze"), 0);  // storing is refused from 254 on
+    EXPECT_EQ(group.GetNoteSlot(1, 0, 0), 0);
+    EXPECT_EQ(messages.count, 0);
+
+    EXPECT_EQ(group.GetNote(1, 1, 0, text, false), 0);  // full: the slot's value comes back
+    EXPECT_EQ(group.m_nNotes, 254);
+    EXPECT_EQ(messages.shown, std::string(TEXT_NOTES_FULL) + "\n");
+}
+
+TEST_F(ReportDataTest, NoteNumberBeyondTheTableIsNoNote)
+{
+    SetNotes(1);
+    SetWord(1, TRIPLE_NOTE_SLOT + 3, 0, 9);
+    std::string text;
+    EXPECT_EQ(group.GetNote(1, 3, 0, text, true), 0);
+    EXPECT_FALSE(group.IsReportMissing(1, 3, 0));  // a slot value still counts as a note
+    EXPECT_EQ(group.PutNote(1, 3, 0, 9, "mimo"), 0);  // never written outside the table
+}
+
+TEST_F(ReportDataTest, TextFieldsConvertBetweenWindows1250AndUtf8)
+{
+    group.SetFirstName(1, "Řehoř");
+    group.SetSurname(1, "Šťastný-Žďárský s dlouhým jménem");
+    group.SetEmail(1, "rehor@example.cz");
+    group.SetPhone(1, 2, "+420 603 111 222 333");
+    EXPECT_EQ(group.GetFirstName(1), "Řehoř");
+    EXPECT_EQ(group.Record(1)[OFS_FIRST_NAME], 0xD8);
+    EXPECT_EQ(group.GetSurname(1), "Šťastný-Žďárský s dl");  // 20 characters
+    EXPECT_EQ(group.GetEmail(1), "rehor@example.cz");
+    EXPECT_EQ(group.GetPhone(1, 2), "+420 603 111 2");       // 14 characters
+    // A telephone 2 that fills its field runs on into telephone 3 when read.
+    std::memcpy(group.Record(1) + OFS_PHONE2, "123456789012345", 15);
+    EXPECT_EQ(group.GetPhone(1, 1), "123456789012345+420 603 111 2");
+}
+
+TEST_F(ReportDataTest, TextRunningToTheRecordEndIsReadNoFurther)
+{
+    std::memset(group.Record(1) + OFS_PHONE3, 'x', RECORD_SIZE - OFS_PHONE3);
+    std::memset(group.Record(2), 'y', RECORD_SIZE);
+    EXPECT_EQ(group.GetPhone(1, 2), std::string(RECORD_SIZE - OFS_PHONE3, 'x'));
+}
+
+TEST(PublisherName, ListAndCaptionForms)
+{
+    EXPECT_EQ(FormatPublisherName("Jana", "Nováková", NameForm::List, "en"), "Nováková, Jana");
+    EXPECT_EQ(FormatPublisherName("Jana", "Nováková", NameForm::Caption, "cz"), "Nováková, Jana");
+    EXPECT_EQ(FormatPublisherName("Jana", "Nováková", NameForm::Caption, "sk"), "Jana Nováková");
+}
+
+struct MonthCase {
+    CivilDate today;
+    int month, year, slot, index;
+    bool newForm;
+};
+
+TEST(ReportMonth, FromTheClockIsThePreviousCalendarMonth)
+{
+    const MonthCase cases[] = {
+        {{2026, 1, 15}, 11, 25, 1, 311, true},
+        {{2026, 3, 1}, 1, 26, 0, 313, true},
+        {{2023, 10, 5}, 8, 23, 1, 284, false},  // September 2023: old form
+        {{2023, 11, 5}, 9, 23, 1, 285, true},   // October 2023: new form
+    };
+    for (const MonthCase& c : cases) {
+        const ReportMonthState state = ReportMonthFromClock(c.today);
+        EXPECT_EQ(state.month, c.month);
+        EXPECT_EQ(state.year, c.year);
+        EXPECT_EQ(state.yearSlot, c.slot);
+        EXPECT_EQ(state.monthIndex, c.index);
+        EXPECT_EQ(state.newForm, c.newForm);
+    }
+}
+
+TEST(ReportMonth, FileMonthBelongsToTheLatestYearNotAfterToday)
+{
+    const MonthCase cases[] = {
+        {{2026, 1, 15}, 0, 26, 0, 312, true},    // January file in January: this year
+        {{2026, 1, 15}, 11, 25, 1, 311, true},   // December file in January: last year
+        {{2026, 2, 10}, 11, 25, 1, 311, true},   // December file in February: last year
+        {{2023, 11, 2}, 8, 23, 1, 284, false},   // September 2023 file in November: old form
+        {{2026, 12, 8}, 10, 26, 0, 322, true},
+        {{2026, 12, 8}, 11, 26, 0, 323, true},   // the current calendar month itself
+    };
+    for (const MonthCase& c : cases) {
+        const ReportMonthState state = ReportMonthForFile(c.month, c.today);
+        EXPECT_EQ(state.year, c.year) << c.today.year << '-' << c.today.month << " file " << c.month;
+        EXPECT_EQ(state.yearSlot, c.slot);
+        EXPECT_EQ(state.monthIndex, c.index);
+        EXPECT_EQ(state.newForm, c.newForm);
+    }
+}
+
+} // namespace
+} // namespace vak
