@@ -31,11 +31,6 @@ std::string TextAt(const std::uint8_t* text, std::size_t limit)
     return Cp1250ToUtf8(std::string_view(reinterpret_cast<const char*>(text), BoundedLength(text, limit)));
 }
 
-std::size_t LateMarkOffset(int m)
-{
-    return m < 6 ? OFS_LATE_LOW + static_cast<std::size_t>(m) : OFS_LATE_HIGH - 6 + static_cast<std::size_t>(m);
-}
-
 // A valid secretary address has an "@" that is not its first character.
 bool IsValidSecretaryMail(const std::string& address)
 {
@@ -394,6 +389,8 @@ void CGroupData::SetPhone(int p, int index, const std::string& text)
 
 std::string CGroupData::HeaderSecretaryMail() const
 {
+    if (!m_bLoaded)
+        return {};
     return TextAt(Record(0) + HDR_SECRETARY_MAIL, RECORD_SIZE - HDR_SECRETARY_MAIL);
 }
 

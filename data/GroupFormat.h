@@ -108,6 +108,14 @@ inline void WriteWord(std::uint8_t* bytes, std::size_t offset, std::uint16_t val
     bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
+// Offset of the late-mark byte of month 0..11 in a publisher record: months 0..5 at 152 + month,
+// months 6..11 at 161 + (month - 6).
+inline constexpr std::size_t LateMarkOffset(int month)
+{
+    return month < 6 ? OFS_LATE_LOW + static_cast<std::size_t>(month)
+                     : OFS_LATE_HIGH + static_cast<std::size_t>(month - 6);
+}
+
 // Byte offset, in the record buffer, of the word with word index 3 * (136 * p + t) + slot.
 inline constexpr std::size_t WordOffset(int p, int triple, int slot)
 {
