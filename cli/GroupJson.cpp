@@ -114,7 +114,7 @@ std::string JsonString(std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
         const auto c = static_cast<unsigned char>(ch);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        const unsigned next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
         if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
             // A C1 control character (from the five undefined Windows-1250 bytes).
             AppendEscapedControl(out, next);

@@ -1,0 +1,22 @@
+# Debian 12 packages Vak needs to build, test and run; sourced by the other scripts.
+VAK_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev
+  xdg-utils xvfb xauth fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
+)
+
+# Installs the packages of VAK_PACKAGES that are not installed yet.
+vak_install_missing() {
+  local missing=()
+  for package in "${VAK_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
