@@ -1,0 +1,58 @@
+// The about box (100) and the main window (102) as tables, in template order.
+#include "res/DialogTemplates.h"
+
+namespace vak {
+
+namespace {
+
+constexpr DialogControl ABOUT_CONTROLS[] = {
+    {IDC_STATIC, ControlKind::Icon, STYLE_NONE, "", 11, 11, 20, 20},
+    {IDC_STATIC, ControlKind::Static, STYLE_NO_PREFIX, "Vak verze 5", 40, 10, 77, 8},
+    {IDC_STATIC, ControlKind::Static, STYLE_NONE, "Pro dozorce skupiny", 40, 24, 70, 8},
+    {IDOK, ControlKind::DefPushButton, STYLE_NONE, "OK", 133, 15, 43, 14},
+    {IDC_STATIC, ControlKind::Static, STYLE_NONE, "Měsíční zprávy z kazatelské služby", 10, 64, 167, 8},
+    {IDC_STATIC, ControlKind::Static, STYLE_NONE,
+     "Requires Zazuda.t09 files from Kelvora Version 10 or later", 10, 41, 167, 18},
+};
+
+constexpr unsigned LIST_STYLE =
+    STYLE_NOTIFY | STYLE_VSCROLL | STYLE_BORDER | STYLE_NO_INTEGRAL_HEIGHT | STYLE_SORTED;
+
+constexpr DialogControl MAIN_CONTROLS[] = {
+    {IDC_PUBLISHER_LIST, ControlKind::ListBox, LIST_STYLE, "", 10, 10, 118, 139},
+    {IDOK, ControlKind::DefPushButton, STYLE_NONE, "OK", 138, 135, 171, 14},
+    {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "Zavřít program", 236, 177, 73, 13},
+    {IDC_FILTER, ControlKind::CheckBox, STYLE_HIDDEN, "Omezit na neodevzdané zprávy", 148, 107, 154, 10},
+    {IDC_STATIC, ControlKind::GroupBox, STYLE_NONE, " Zadávání skončeno u ", 10, 162, 118, 29},
+    {IDC_LAST_ENTERED, ControlKind::Static, STYLE_CENTRED, "", 18, 175, 103, 9},
+    {IDC_LOAD_LIST, ControlKind::PushButton, STYLE_NONE, "Načíst nový list od tajemníka", 138, 10, 171, 13},
+    {IDC_PREVIEW, ControlKind::PushButton, STYLE_HIDDEN, "Náhled a tisk listu se zprávami", 138, 28, 171, 13},
+    {IDC_SEND_REPORT, ControlKind::PushButton, STYLE_HIDDEN, "Odeslat aktualizovaný list tajemníkovi",
+     138, 46, 171, 13},
+    {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 138, 64, 172, 61},
+    {IDC_TOTAL_COUNT, ControlKind::Static, STYLE_NONE, "", 148, 75, 152, 8},
+    {IDC_MISSING_COUNT, ControlKind::Static, STYLE_NONE, "", 148, 92, 152, 8},
+    {IDC_DIAL, ControlKind::PushButton, STYLE_HIDDEN, "Vytočit", 138, 156, 37, 13},
+    {IDC_PHONE, ControlKind::Static, STYLE_CENTRED, "", 182, 159, 82, 8},
+    {IDC_NEXT_PHONE, ControlKind::PushButton, STYLE_HIDDEN, "> > >", 272, 156, 37, 13},
+    {IDC_HELP_TIPS, ControlKind::PushButton, STYLE_NONE, "Pomoc", 137, 177, 75, 13},
+    {IDC_SEND_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "", 137, 195, 172, 13},
+    {IDC_PREVIEW_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "Náhled e-mailu", 9, 195, 118, 13},
+};
+
+constexpr DialogTemplate TEMPLATES[] = {
+    {IDD_ABOUTBOX, "O programu Vak", "MS Sans Serif", 10, 184, 78, ABOUT_CONTROLS},
+    {IDD_MAIN, "Zprávy z kazatelské služby", "MS Sans Serif", 10, 320, 213, MAIN_CONTROLS},
+};
+
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(int id)
+{
+    for (const DialogTemplate& t : TEMPLATES)
+        if (t.id == id)
+            return &t;
+    return nullptr;
+}
+
+} // namespace vak

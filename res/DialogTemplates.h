@@ -1,0 +1,79 @@
+// The dialog templates of the program as data: one table per dialog, controls in template order
+// (which is also the tab order), positions in dialog units.
+#pragma once
+
+#include <span>
+
+namespace vak {
+
+// Control identifiers shared by the templates and the windows that handle them.
+inline constexpr int IDC_STATIC = -1;
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+// Main window (template 102).
+inline constexpr int IDC_LOAD_LIST = 3;
+inline constexpr int IDC_SEND_REPORT = 4;
+inline constexpr int IDC_PREVIEW = 5;
+inline constexpr int IDC_LAST_ENTERED = 133;
+inline constexpr int IDC_PUBLISHER_LIST = 138;
+inline constexpr int IDC_FILTER = 162;
+inline constexpr int IDC_MISSING_COUNT = 1000;
+inline constexpr int IDC_TOTAL_COUNT = 1001;
+inline constexpr int IDC_PHONE = 1002;
+inline constexpr int IDC_DIAL = 1003;
+inline constexpr int IDC_NEXT_PHONE = 1004;
+inline constexpr int IDC_HELP_TIPS = 1005;
+inline constexpr int IDC_SEND_REMINDER = 1006;
+inline constexpr int IDC_PREVIEW_REMINDER = 1007;
+
+// Template ids.
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDD_MAIN = 102;
+inline constexpr int IDR_MAINFRAME = 128;   // the application icon
+
+enum class ControlKind {
+    Icon,           // the application icon
+    Static,         // static text
+    GroupBox,       // framed group with a title
+    EtchedFrame,    // an etched rectangle without text
+    ListBox,
+    PushButton,
+    DefPushButton,  // the default push button
+    CheckBox,       // automatic check box
+};
+
+// Style bits beyond the kind.
+enum ControlStyle : unsigned {
+    STYLE_NONE = 0,
+    STYLE_HIDDEN = 1u << 0,      // created invisible
+    STYLE_CENTRED = 1u << 1,     // text centred
+    STYLE_NO_PREFIX = 1u << 2,   // "&" is shown, not taken as a mnemonic
+    STYLE_VSCROLL = 1u << 3,     // vertical scroll bar
+    STYLE_BORDER = 1u << 4,
+    STYLE_NOTIFY = 1u << 5,      // reports clicks and selection changes to the dialog
+    STYLE_NO_INTEGRAL_HEIGHT = 1u << 6,
+    STYLE_SORTED = 1u << 7,      // carried for completeness; entries are inserted by position
+};
+
+struct DialogControl {
+    int id;              // IDC_STATIC for controls the code never addresses
+    ControlKind kind;
+    unsigned style;      // ControlStyle bits
+    const char* text;    // UTF-8
+    int x, y, w, h;      // dialog units
+};
+
+struct DialogTemplate {
+    int id;
+    const char* title;   // UTF-8
+    const char* fontName;
+    int fontPoints;
+    int w, h;            // dialog units
+    std::span<const DialogControl> controls;
+};
+
+// The template with `id`, or nullptr when the program has none.
+const DialogTemplate* FindDialogTemplate(int id);
+
+} // namespace vak
