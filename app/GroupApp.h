@@ -1,0 +1,24 @@
+// The application object: prepares the user interface, finds the settings file and runs the
+// main window as the whole life of the program.
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+
+#include <string>
+
+namespace vak {
+
+class CGroupApp : public QApplication {
+    Q_OBJECT
+public:
+    CGroupApp(int& argc, char** argv);
+
+    // Runs the main window until it closes, then returns false: the program ends.
+    bool InitInstance();
+
+    // The program's arguments (without its own name) joined by spaces into one text.
+    static std::string CommandLineOf(const QStringList& arguments);
+};
+
+} // namespace vak

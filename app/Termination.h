@@ -1,0 +1,36 @@
+// Requests from the system to end the program (SIGTERM, SIGHUP, SIGINT, the end of the desktop
+// session), turned into a Qt signal on the user-interface thread.
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace vak {
+
+// Whether the system has asked the program to end since start (or since the last clear).
+bool TerminationRequested();
+// Forgets an earlier request; for tests that run several windows in one process.
+void ClearTerminationRequest();
+
+class CTerminationWatcher : public QObject {
+    Q_OBJECT
+public:
+    // Installs handlers for SIGTERM, SIGHUP and SIGINT. A handler only writes one byte into a
+    // pipe; the notifier on the other end emits terminationRequested in the event loop.
+    explicit CTerminationWatcher(QObject* parent = nullptr);
+    ~CTerminationWatcher() override;
+
+public slots:
+    // Marks the request and emits terminationRequested (also used for the session's end).
+    void Request();
+
+signals:
+    void terminationRequested();
+
+private:
+    void OnPipeReadable();
+    QSocketNotifier* m_notifier = nullptr;
+};
+
+} // namespace vak
