@@ -1,0 +1,387 @@
+// The main window: start-up, the routing of its commands, opening another group file, the help
+// text and the closing sequence that saves the work.
+#include "main/MainDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/AppIcon.h"
+#include "app/ListBox.h"
+#include "app/MessageBox.h"
+#include "app/SettingsFile.h"
+#include "app/Termination.h"
+#include "main/FileDlg.h"
+#include "main/MainRules.h"
+#include "main/Telephony.h"
+#include "res/StringTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace vak {
+
+namespace {
+
+constexpr const char* GROUP_FILE_PATTERN = "*.t09 *.T09";
+constexpr int TERMINATION_RETRY_MS = 20;
+
+// Counts a command in progress, so that a request to end the program waits for it.
+class BusyScope {
+public:
+    explicit BusyScope(int& busy) : m_busy(busy) { ++m_busy; }
+    ~BusyScope() { --m_busy; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& m_busy;
+};
+
+QString Q(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+std::string CurrentDirectory()
+{
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    return error ? std::string() : current.string();
+}
+
+void SetCurrentDirectory(const std::string& folder)
+{
+    std::error_code error;
+    if (!folder.empty())
+        std::filesystem::current_path(folder, error);
+}
+
+} // namespace
+
+CMainDlg::CMainDlg(CMessageBoxSink& messages, const MainDlgContext& context, QWidget* parent)
+    : QDialog(parent), CGroupData(messages), m_messages(messages), m_context(context)
+{
+    m_messages.SetParent(this);
+    m_hIcon = ApplicationIcon();
+    // A window of its own in the task bar, with a close box but without minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(m_hIcon);
+    m_controls.Build(*this, IDD_MAIN);
+    m_pList = m_controls.Item<CListBox>(IDC_PUBLISHER_LIST);
+    ConnectHandlers();
+    OnInitDialog();
+}
+
+void CMainDlg::ConnectHandlers()
+{
+    connect(m_controls.Item<QCheckBox>(IDC_FILTER), &QAbstractButton::clicked, this, &CMainDlg::OnFilterClicked);
+    connect(m_pList, &QListWidget::currentRowChanged, this, [this] { OnSelChangeList(); });
+    // A double click opens the entry; `activated` would also fire on Enter and open it twice.
+    connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] { OnOK(); });
+    m_controls.OnClicked(IDOK, [this] { OnOK(); });
+    m_controls.OnClicked(IDCANCEL, [this] { OnCancel(); });
+    m_controls.OnClicked(IDC_LOAD_LIST, [this] { OnLoadNewList(); });
+    m_controls.OnClicked(IDC_SEND_REPORT, [this] { OnSendReport(); });
+    m_controls.OnClicked(IDC_PREVIEW, [this] { OnPreview(); });
+    m_controls.OnClicked(IDC_DIAL, [this] { OnDial(); });
+    m_controls.OnClicked(IDC_NEXT_PHONE, [this] { OnNextPhone(); });
+    m_controls.OnClicked(IDC_HELP_TIPS, [this] { OnHelpTips(); });
+    m_controls.OnClicked(IDC_SEND_REMINDER, [this] { OnSendReminder(); });
+    m_controls.OnClicked(IDC_PREVIEW_REMINDER, [this] { OnPreviewReminder(); });
+}
+
+void CMainDlg::OnInitDialog()
+{
+    AddAboutToSystemMenu();
+
+    const std::string remembered =
+        m_context.settings ? m_context.settings->GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH) : std::string();
+    m_strPath = StartupGroupPath(m_context.commandLine, remembered);
+    m_strLastEntered =
+        m_context.settings ? m_context.settings->GetProfileString(SETTINGS_SECTION, KEY_POST) : std::string();
+    m_strStartDir = CurrentDirectory();
+    m_strLang = ResString(IDS_LANGUAGE);
+    InitReportMonth(m_context.today);
+
+    m_controls.Show(IDC_SEND_REPORT, false);
+    m_controls.Show(IDC_PREVIEW, false);
+    m_controls.Show(IDC_FILTER, false);
+
+    if (HasGroupExtension(m_strPath) && LoadGroupFile(m_strPath)) {
+        FillPublisherList();
+        UpdateStatusTexts();
+    }
+    m_bFilter = 0;
+    FocusList();
+}
+
+// The desktop owns the window's system menu here, so the about item lives in the window's
+// own context menu (right mouse button, or the menu key on the publisher list).
+void CMainDlg::AddAboutToSystemMenu()
+{
+    const std::string aboutText = ResString(IDS_ABOUTBOX);
+    if (aboutText.empty())
+        return;
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    auto* about = new QAction(Q(aboutText), this);
+    connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    addAction(separator);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CMainDlg::OnSysCommand(int id)
+{
+    if ((id & 0xFFF0) != IDM_ABOUTBOX)
+        return;
+    BusyScope busy(m_nBusy);
+    CAboutDlg about(this);
+    about.exec();
+    FocusList();
+}
+
+void CMainDlg::OnFilterClicked()
+{
+    m_bFilter = m_controls.Item<QCheckBox>(IDC_FILTER)->isChecked() ? 1 : 0;
+    FillPublisherList();
+}
+
+void CMainDlg::OnOK()
+{
+    if (m_pList->count() == 0 || m_pList->currentRow() < 0)
+        return;
+    BusyScope busy(m_nBusy);
+    m_nSel = m_pList->currentRow();
+    if (!RunEntryDialog(SelectedPublisher())) {
+        OnCancel();
+        return;
+    }
+    if (m_bFilter)
+        FillPublisherList();
+    else
+        FocusList();
+}
+
+// The report entry dialog comes with its own window class; until then Enter on a publisher
+// opens nothing.
+bool CMainDlg::RunEntryDialog(int)
+{
+    return true;
+}
+
+void CMainDlg::OnCancel()
+{
+    BusyScope busy(m_nBusy);
+    CloseSequence();
+}
+
+void CMainDlg::reject()
+{
+    // Esc, the close box and the system menu's Close all run the closing sequence.
+    OnCancel();
+}
+
+void CMainDlg::OnLoadNewList()
+{
+    BusyScope busy(m_nBusy);
+    const std::string folder = InitialFolderFor(m_strPath, m_strStartDir);
+    const QString chosen = CFileDlg::GetOpenFileName(this, Q(ResString(IDS_OPEN_TITLE)),
+                                                     Q(ResString(IDS_OPEN_FILTER)),
+                                                     QString::fromLatin1(GROUP_FILE_PATTERN), Q(folder));
+    if (chosen.isEmpty()) {
+        SetCurrentDirectory(m_strStartDir);
+        FocusList();
+        return;
+    }
+    const std::string path = chosen.toStdString();
+    if (!HasGroupExtension(path))
+        return;
+    // Reports entered into the current group are saved before it is replaced; if that fails
+    // the current group stays loaded, so nothing typed is lost.
+    if (m_bEntered && SaveGroupInPlace() == SaveOutcome::Failed) {
+        FocusList();
+        return;
+    }
+    LoadGroupFile(path);
+    FillPublisherList();
+    m_strLastEntered.clear();
+    UpdateStatusTexts();
+    SetCurrentDirectory(m_strStartDir);
+    FocusList();
+}
+
+// Writing and mailing the report file comes with mail.
+void CMainDlg::OnSendReport()
+{
+    FocusList();
+}
+
+void CMainDlg::OnPreview()
+{
+    BusyScope busy(m_nBusy);
+    RunPreviewDialog(m_nMonth);
+    FocusList();
+}
+
+// The print preview comes with its own window class; until then the button opens nothing.
+void CMainDlg::RunPreviewDialog(int) {}
+
+void CMainDlg::OnDial()
+{
+    if (m_nPhones == 0 || !m_context.telephony)
+        return;
+    BusyScope busy(m_nBusy);
+    const int p = SelectedPublisher();
+    DialNumber(Q(m_strPhone[m_nPhone]), Q(FormatPublisherName(p, NameForm::Caption)), *m_context.telephony, this);
+    FocusList();
+}
+
+void CMainDlg::OnNextPhone()
+{
+    ++m_nPhone;
+    if (m_nPhone >= m_nPhones)
+        m_nPhone = 0;
+    m_controls.SetText(IDC_PHONE, Q(m_strPhone[m_nPhone]));
+    FocusList();
+}
+
+void CMainDlg::OnHelpTips()
+{
+    BusyScope busy(m_nBusy);
+    std::string tips;
+    for (int id = IDS_TIPS_FIRST; id <= IDS_TIPS_LAST; ++id)
+        tips += ResString(id);
+    ShowMessage(Q(tips), MsgIcon::Information);
+    FocusList();
+}
+
+// Reminder mails come with mail.
+void CMainDlg::OnSendReminder()
+{
+    FocusList();
+}
+
+// The reminder preview comes with mail.
+void CMainDlg::OnPreviewReminder()
+{
+    FocusList();
+}
+
+// Closing: save the group in place, release it, remember the file and the last name, end.
+// Returns false when the user chose to keep the window open after a failed save.
+bool CMainDlg::CloseSequence()
+{
+    if (m_bClosed)
+        return true;
+    if (SaveGroupInPlace() == SaveOutcome::Failed &&
+        !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true))
+        return false;
+    if (m_bLoaded)
+        FreeGroupData();
+    if (m_context.settings)
+        m_context.settings->WriteProfileStrings(SETTINGS_SECTION,
+                                                {{KEY_LOAD_PATH, m_strPath}, {KEY_POST, m_strLastEntered}});
+    m_bClosed = true;
+    QDialog::done(QDialog::Rejected);
+    return true;
+}
+
+// Saves the loaded group into its own file, as closing does. A file another program changed
+// since it was loaded is left alone unless reports were entered and the user (or, when the
+// system ends the program, the rule that typed work is kept) wants it overwritten.
+CMainDlg::SaveOutcome CMainDlg::SaveGroupInPlace()
+{
+    if (!HasGroupExtension(m_strPath) || m_nPublishers == 0)
+        return SaveOutcome::NotNeeded;
+    if (m_nPublishers < 2) {
+        // Such a group is never written; say so when reports would be dropped.
+        if (m_bEntered)
+            SaveGroupFile(m_strPath);
+        return SaveOutcome::NotNeeded;
+    }
+    if (FileChangedSinceLoad()) {
+        if (!m_bEntered)
+            return SaveOutcome::LeftAlone;
+        if (!AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath), /*answerWhenUnattended=*/true))
+            return SaveOutcome::LeftAlone;
+    }
+    return SaveGroupFile(m_strPath) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+// A Yes/No question; when the system is ending the program nobody is there to answer, and
+// `answerWhenUnattended` is taken instead (also when the request came while the box was open).
+bool CMainDlg::AskYesNo(const std::string& text, bool answerWhenUnattended)
+{
+    if (m_bUnattended || TerminationRequested())
+        return answerWhenUnattended;
+    const MsgAnswer answer = VakMessageBox(this, Q(text), MsgButtons::YesNo, MsgIcon::Question);
+    if (TerminationRequested())
+        return answerWhenUnattended;
+    return answer == MsgAnswer::Yes;
+}
+
+void CMainDlg::CloseUnattended()
+{
+    m_bUnattended = true;
+    m_messages.SetUnattended(true);
+    CloseSequence();
+}
+
+void CMainDlg::OnTerminationRequested()
+{
+    if (m_bClosed)
+        return;
+    // Let the command in progress finish; its modal window is closed first.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    if (m_nBusy > 0 || (modal && modal != this)) {
+        QTimer::singleShot(TERMINATION_RETRY_MS, this, &CMainDlg::OnTerminationRequested);
+        return;
+    }
+    CloseUnattended();
+}
+
+void CMainDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter opens the entry for the selected publisher, unless a push button has the focus
+    // (the button handles Enter itself then).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !qobject_cast<QPushButton*>(focusWidget())) {
+        OnOK();
+        return;
+    }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        OnHelpTips();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CMainDlg::FocusList()
+{
+    m_pList->setFocus(Qt::OtherFocusReason);
+}
+
+int CMainDlg::SelectedPublisher() const
+{
+    const QListWidgetItem* item = m_pList->item(m_nSel);
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+void CMainDlg::ShowMessage(const QString& text, MsgIcon icon)
+{
+    VakMessageBox(this, text, MsgButtons::Ok, icon);
+}
+
+} // namespace vak

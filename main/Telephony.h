@@ -1,0 +1,35 @@
+// Dialing a telephone number through the desktop's telephony service, behind a small
+// interface so the main window can be tested with a recording service.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vak {
+
+class CTelephony {
+public:
+    virtual ~CTelephony() = default;
+    // Hands the number and the called party's name to the service. Returns false when no
+    // service is available; what the service then does with the request is its own business.
+    virtual bool RequestMakeCall(const QString& number, const QString& calledParty) = 0;
+};
+
+// The Linux desktop's service: the handler registered for tel: URIs, asked for with
+// `xdg-mime query default x-scheme-handler/tel` and started with `xdg-open tel:NUMBER`.
+// The called party's name has no place in a tel: URI and is not passed.
+class CXdgTelephony : public CTelephony {
+public:
+    bool RequestMakeCall(const QString& number, const QString& calledParty) override;
+    // Whether the desktop names an application for tel: URIs.
+    static bool HasTelHandler();
+};
+
+// "tel:" followed by the number exactly as stored, percent-encoded (spaces become %20).
+QString TelUri(const QString& number);
+
+// Asks `telephony` to dial `number`; shows "Telephone service not available" when it cannot.
+void DialNumber(const QString& number, const QString& calledParty, CTelephony& telephony, QWidget* parent);
+
+} // namespace vak
