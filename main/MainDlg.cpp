@@ -370,6 +370,10 @@ void CMainDlg::keyPressEvent(QKeyEvent* event)
 
 void CMainDlg::FocusList()
 {
+    // After a modal window closes, the keyboard comes back here even where the platform
+    // does not hand the activation back by itself.
+    if (isVisible() && !isActiveWindow())
+        activateWindow();
     m_pList->setFocus(Qt::OtherFocusReason);
 }
 

@@ -103,6 +103,7 @@ private:
     bool CloseSequence();
     bool AskYesNo(const std::string& text, bool answerWhenUnattended);
     void ShowContacts();
+    void ShowListButtons();
     void FocusList();
     int SelectedPublisher() const;
     void ShowMessage(const QString& text, MsgIcon icon);

@@ -40,6 +40,7 @@ void CMainDlg::FillPublisherList()
         if (n > 0)
             m_pList->setCurrentRow(m_nSel);
     }
+    ShowListButtons();
     m_pList->setFocus(Qt::OtherFocusReason);
     OnSelChangeList();
 }
@@ -122,10 +123,17 @@ void CMainDlg::UpdateStatusTexts()
                        Q(ResString(IDS_TOTAL_PUBLISHERS) + " = " + std::to_string(unsigned{m_nPublishers})));
     m_controls.SetText(IDC_LAST_ENTERED, Q(m_strLastEntered));
 
+    ShowListButtons();
+    m_controls.Show(IDC_FILTER, m_nPublishers != 0);
+}
+
+// Sending and printing are offered while the list shows anyone; kept true after every refill,
+// so the last publisher leaving the filtered list also hides them.
+void CMainDlg::ShowListButtons()
+{
     const bool listed = m_pList->count() > 0;
     m_controls.Show(IDC_SEND_REPORT, listed);
     m_controls.Show(IDC_PREVIEW, listed);
-    m_controls.Show(IDC_FILTER, m_nPublishers != 0);
 }
 
 } // namespace vak

@@ -1,0 +1,302 @@
+// Closing the main window and opening another group file: the group is saved in place, the
+// settings remembered, and reports typed since loading are never dropped without a word.
+#include "MainWindowFixture.h"
+
+#include "app/Termination.h"
+#include "res/DialogTemplates.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace vak::test {
+namespace {
+
+using ClosingTest = MainWindowTest;
+
+// Makes every file write beyond `bytes` fail, as a full disk would, for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+// The group file another program writes over ours while the window is open.
+fixtures::GroupBuilder SecretarysNewFile()
+{
+    fixtures::GroupBuilder group = MainWindowTest::SimpleGroup(4);
+    group.Group(9);
+    return group;
+}
+
+const QString FILE_CHANGED_QUESTION = QStringLiteral("Soubor %1 byl od načtení změněn. Přepsat ho zadanými zprávami?");
+const QString SAVE_FAILED_QUESTION = QStringLiteral("Zprávy nebyly uloženy. Ukončit program přesto?");
+
+TEST_F(ClosingTest, EscCloseBoxAndButtonAllSaveTheEnteredReportsAndTheSettings)
+{
+    const std::vector<std::pair<const char*, std::function<void(MainWindowTest&)>>> ways = {
+        {"Esc", [](MainWindowTest& t) { t.Press(Qt::Key_Escape); }},
+        {"close box", [](MainWindowTest& t) { t.m_dlg->close(); }},
+        {"button", [](MainWindowTest& t) { t.Click(IDCANCEL); }},
+    };
+    for (const auto& [name, closeWindow] : ways) {
+        SCOPED_TRACE(name);
+        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+        const std::string path = dlg.m_strPath;
+        EnterHours(dlg, 2, 7);
+        dlg.m_strLastEntered = "Příjmení2, Jméno2";
+
+        closeWindow(*this);
+        EXPECT_TRUE(dlg.IsClosed());
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_FALSE(dlg.m_bLoaded);
+        EXPECT_TRUE(m_boxes->Shown().isEmpty());
+
+        CGroupData saved(m_messages);
+        saved.InitReportMonth({2026, 4, 10});
+        ASSERT_TRUE(saved.LoadGroupFile(path));
+        EXPECT_EQ(saved.GetMonthValue(2, 2, 0, FIELD_HOURS), 7);
+        EXPECT_EQ(m_settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), path);
+        EXPECT_EQ(m_settings.GetProfileString(SETTINGS_SECTION, KEY_POST), "Příjmení2, Jméno2");
+        m_dlg.reset();
+    }
+}
+
+TEST_F(ClosingTest, FirstRunCreatesTheSettingsFileWithEmptyValues)
+{
+    TestMainDlg& dlg = Open("");
+    dlg.OnCancel();
+    EXPECT_EQ(ReadText(m_settings.Path()), "[Last]\nLoadPath=\nPost=\n");
+}
+
+TEST_F(ClosingTest, FileChangedByAnotherProgramIsLeftAloneWhenNothingWasEntered)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string path = dlg.m_strPath;
+    QTest::qWait(20);  // a later modification time
+    ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
+    const std::vector<std::uint8_t> theirs = ReadFile(path);
+
+    dlg.OnCancel();
+    EXPECT_TRUE(dlg.IsClosed());
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+    EXPECT_EQ(ReadFile(path), theirs);
+}
+
+TEST_F(ClosingTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysSo)
+{
+    for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
+        SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
+        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+        const std::string path = dlg.m_strPath;
+        EnterHours(dlg, 1);
+        QTest::qWait(20);
+        ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
+        const std::vector<std::uint8_t> theirs = ReadFile(path);
+        m_boxes->Clear();
+        m_boxes->QueueAnswer(answer);
+
+        dlg.OnCancel();
+        EXPECT_TRUE(dlg.IsClosed());
+        EXPECT_EQ(m_boxes->Shown(), QStringList({FILE_CHANGED_QUESTION.arg(QString::fromStdString(path))}));
+        if (answer == MsgAnswer::Yes)
+            EXPECT_EQ(ReadFile(path).size(), RECORD_SIZE * 4);  // our three publishers
+        else
+            EXPECT_EQ(ReadFile(path), theirs);
+        m_dlg.reset();
+    }
+}
+
+TEST_F(ClosingTest, FailedSaveAsksBeforeQuittingAndNoKeepsTheWindowOpen)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string path = dlg.m_strPath;
+    const std::vector<std::uint8_t> before = ReadFile(path);
+    EnterHours(dlg, 1);
+    {
+        FileSizeLimit full(100);
+        m_boxes->QueueAnswer(MsgAnswer::No);
+        dlg.OnCancel();
+    }
+    ASSERT_EQ(m_boxes->Shown().size(), 2);
+    EXPECT_TRUE(m_boxes->Shown()[0].startsWith(QStringLiteral("Nelze-li vytvořit nový soubor: ") +
+                                               QString::fromStdString(path)));
+    EXPECT_EQ(m_boxes->Shown()[1], SAVE_FAILED_QUESTION);
+    EXPECT_FALSE(dlg.IsClosed());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.m_bLoaded);
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(m_settings.Path())));
+
+    // Once the disk has room again, closing saves the reports.
+    dlg.OnCancel();
+    EXPECT_TRUE(dlg.IsClosed());
+    EXPECT_NE(ReadFile(path), before);
+}
+
+TEST_F(ClosingTest, FailedSaveAnsweredYesEndsTheProgramAndKeepsTheOldFile)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string path = dlg.m_strPath;
+    const std::vector<std::uint8_t> before = ReadFile(path);
+    EnterHours(dlg, 1);
+    {
+        FileSizeLimit full(100);
+        m_boxes->QueueAnswer(MsgAnswer::Yes);
+        dlg.OnCancel();
+    }
+    EXPECT_TRUE(dlg.IsClosed());
+    EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST_F(ClosingTest, GroupOfOnePublisherSaysItsReportsAreNotSaved)
+{
+    for (const bool entered : {false, true}) {
+        SCOPED_TRACE(entered ? "entered" : "nothing entered");
+        TestMainDlg& dlg = OpenGroup(SimpleGroup(1));
+        const std::vector<std::uint8_t> before = ReadFile(dlg.m_strPath);
+        m_boxes->Clear();
+        if (entered)
+            EnterHours(dlg, 1);
+        dlg.OnCancel();
+        EXPECT_TRUE(dlg.IsClosed());
+        EXPECT_EQ(m_boxes->Shown(), entered ? QStringList({"Skupina má méně než 3 zvěstovatele"}) : QStringList());
+        EXPECT_EQ(ReadFile(dlg.m_strPath), before);
+        m_dlg.reset();
+    }
+}
+
+TEST_F(ClosingTest, OpeningAnotherFileSavesTheReportsEnteredIntoTheCurrentOne)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string first = dlg.m_strPath;
+    const std::string second = WriteGroup(SimpleGroup(5), "Skupina5.T09");
+    EnterHours(dlg, 3, 11);
+    dlg.m_strLastEntered = "Příjmení3, Jméno3";
+    const QString startDir = QDir::currentPath();
+
+    m_files.QueueAnswer(QString::fromStdString(second));
+    Click(IDC_LOAD_LIST);
+
+    EXPECT_EQ(m_files.Folders(), QStringList({QString::fromStdString(first).section('/', 0, -2)}));
+    EXPECT_EQ(dlg.m_strPath, second);
+    EXPECT_EQ(ListTexts().size(), 5);
+    EXPECT_EQ(Text(IDC_LAST_ENTERED), QString());
+    EXPECT_EQ(QDir::currentPath(), startDir);
+    EXPECT_TRUE(ListHasFocus());
+    CGroupData saved(m_messages);
+    saved.InitReportMonth({2026, 4, 10});
+    ASSERT_TRUE(saved.LoadGroupFile(first));
+    EXPECT_EQ(saved.GetMonthValue(3, 2, 0, FIELD_HOURS), 11);
+}
+
+TEST_F(ClosingTest, OpeningAnotherFileKeepsTheCurrentGroupWhenItsReportsCannotBeSaved)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string first = dlg.m_strPath;
+    const std::string second = WriteGroup(SimpleGroup(5), "Skupina5.t09");
+    EnterHours(dlg, 3, 11);
+    {
+        FileSizeLimit full(100);
+        m_files.QueueAnswer(QString::fromStdString(second));
+        dlg.OnLoadNewList();
+    }
+    ASSERT_EQ(m_boxes->Shown().size(), 1);
+    EXPECT_TRUE(m_boxes->Last().startsWith(QStringLiteral("Nelze-li vytvořit nový soubor")));
+    EXPECT_EQ(dlg.m_strPath, first);
+    EXPECT_EQ(dlg.GetMonthValue(3, 2, 0, FIELD_HOURS), 11);
+    EXPECT_TRUE(dlg.m_bEntered);
+}
+
+TEST_F(ClosingTest, FileDialogChoicesThatLoadNothing)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string first = dlg.m_strPath;
+    WriteGroup(SimpleGroup(5), "Skupina5.t19");
+
+    m_files.QueueAnswer(QString());  // cancelled
+    dlg.OnLoadNewList();
+    EXPECT_EQ(dlg.m_strPath, first);
+    EXPECT_TRUE(ListHasFocus());
+
+    m_files.QueueAnswer(QString::fromStdString(TempFile("Skupina5.t19")));
+    dlg.OnLoadNewList();
+    EXPECT_EQ(dlg.m_strPath, first);
+    EXPECT_EQ(ListTexts().size(), 3);
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+}
+
+TEST_F(ClosingTest, FileDialogOpensInTheStartFolderWithoutALoadedFile)
+{
+    TestMainDlg& dlg = Open("");
+    m_files.QueueAnswer(QString());
+    dlg.OnLoadNewList();
+    EXPECT_EQ(m_files.Folders(), QStringList({QString::fromStdString(dlg.m_strStartDir)}));
+}
+
+TEST_F(ClosingTest, TerminationSignalClosesWithoutQuestionsAndKeepsTypedReports)
+{
+    CTerminationWatcher watcher;
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    QObject::connect(&watcher, &CTerminationWatcher::terminationRequested, &dlg, &CMainDlg::OnTerminationRequested);
+    const std::string path = dlg.m_strPath;
+    EnterHours(dlg, 2, 6);
+    QTest::qWait(20);
+    ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
+
+    std::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+    EXPECT_EQ(ReadFile(path).size(), RECORD_SIZE * 4);
+    EXPECT_EQ(m_settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), path);
+}
+
+TEST_F(ClosingTest, TerminationWhileAMessageBoxIsOpenClosesItAndThenTheWindow)
+{
+    CTerminationWatcher watcher;
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    QObject::connect(&watcher, &CTerminationWatcher::terminationRequested, &dlg, &CMainDlg::OnTerminationRequested);
+    EnterHours(dlg, 2, 6);
+
+    // A real box this time: the tips stay open until the signal arrives.
+    m_boxes.reset();
+    bool boxWasOpen = false;
+    QTimer::singleShot(50, [&] {
+        boxWasOpen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+        std::raise(SIGHUP);
+    });
+    Click(IDC_HELP_TIPS);
+    m_boxes.emplace();
+
+    EXPECT_TRUE(boxWasOpen);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
+    CGroupData saved(m_messages);
+    saved.InitReportMonth({2026, 4, 10});
+    ASSERT_TRUE(saved.LoadGroupFile(dlg.m_strPath));
+    EXPECT_EQ(saved.GetMonthValue(2, 2, 0, FIELD_HOURS), 6);
+}
+
+} // namespace
+} // namespace vak::test

@@ -1,0 +1,118 @@
+// Test fixture for the main window: a fresh group file in a temporary folder, the settings file
+// beside it, scripted message boxes and file dialogs, a recording telephone, and helpers that
+// press keys and read what the user would see.
+#pragma once
+
+#include "app/MessageBox.h"
+#include "app/SettingsFile.h"
+#include "fixtures/GroupBuilder.h"
+#include "main/FileDlg.h"
+#include "main/MainDlg.h"
+#include "main/Telephony.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Texts in failure messages as text rather than as arrays of characters.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& text : texts)
+        *out << " \"" << text.toStdString() << '"';
+    *out << " }";
+}
+
+namespace vak::test {
+
+// Records every call it is asked to place; `available` false acts as a machine without service.
+class RecordingTelephony : public CTelephony {
+public:
+    bool RequestMakeCall(const QString& number, const QString& calledParty) override
+    {
+        if (!available)
+            return false;
+        calls.push_back({number, calledParty});
+        return true;
+    }
+    struct Call {
+        QString number;
+        QString party;
+    };
+    std::vector<Call> calls;
+    bool available = true;
+};
+
+// The main window with its report entry replaced by a test action.
+class TestMainDlg : public CMainDlg {
+public:
+    using CMainDlg::CMainDlg;
+    std::function<bool(TestMainDlg&, int)> onEntry;  // returns false: "could not be created"
+    std::vector<int> entries;                        // publishers the entry was opened for
+    int previews = 0;
+
+protected:
+    bool RunEntryDialog(int p) override
+    {
+        entries.push_back(p);
+        return onEntry ? onEntry(*this, p) : true;
+    }
+    void RunPreviewDialog(int) override { ++previews; }
+};
+
+class MainWindowTest : public testing::Test {
+public:
+    // Writes hours for publisher p in the report month, as the entry dialog stores a report.
+    static void EnterHours(CGroupData& group, int p, int hours = 5);
+
+    MainWindowTest();
+    ~MainWindowTest() override;
+
+    // A group of `count` publishers "Publisher<N>" with report month `month` (March by default).
+    static fixtures::GroupBuilder SimpleGroup(int count, int month = 2);
+    // Writes `group` as `name` into the temporary folder and returns its path.
+    std::string WriteGroup(const fixtures::GroupBuilder& group, const std::string& name = "Skupina3.t09");
+    std::string TempFile(const std::string& name) const;
+
+    // Opens the main window as the program would, with `commandLine` and the clock at `today`
+    // (10 April 2026 unless given), shows it and waits until it is active.
+    TestMainDlg& Open(const std::string& commandLine, CivilDate today = {2026, 4, 10});
+    // Opens the main window on a group written from `group`.
+    TestMainDlg& OpenGroup(const fixtures::GroupBuilder& group);
+
+    // What the user sees.
+    QString Text(int id) const;
+    bool Visible(int id) const;
+    QStringList ListTexts() const;
+    int CurrentRow() const;
+    bool ListHasFocus() const;
+
+    // Keys sent to the focused control of the main window.
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void Type(const QString& text);
+    void Click(int id);
+
+    std::vector<std::uint8_t> ReadFile(const std::string& path) const;
+    std::string ReadText(const std::string& path) const;
+
+    QTemporaryDir m_dir;
+    CSettingsFile m_settings;
+    RecordingTelephony m_telephony;
+    CMessageBoxSink m_messages;
+    std::optional<MessageBoxScript> m_boxes{std::in_place};
+    FileDlgScript m_files;
+    std::unique_ptr<TestMainDlg> m_dlg;
+};
+
+} // namespace vak::test
