@@ -67,6 +67,7 @@ CMainDlg::CMainDlg(CMessageBoxSink& messages, const MainDlgContext& context, QWi
     : QDialog(parent), CGroupData(messages), m_messages(messages), m_context(context)
 {
     m_messages.SetParent(this);
+    // The window icon also stands for the minimised window and its drag image; Qt draws it.
     m_hIcon = ApplicationIcon();
     // A window of its own in the task bar, with a close box but without minimise or maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -75,6 +76,11 @@ CMainDlg::CMainDlg(CMessageBoxSink& messages, const MainDlgContext& context, QWi
     m_pList = m_controls.Item<CListBox>(IDC_PUBLISHER_LIST);
     ConnectHandlers();
     OnInitDialog();
+}
+
+CMainDlg::~CMainDlg()
+{
+    m_messages.SetParent(nullptr);
 }
 
 void CMainDlg::ConnectHandlers()

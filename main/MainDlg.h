@@ -35,6 +35,7 @@ class CMainDlg : public QDialog, public CGroupData {
 public:
     // Builds the window and runs its start-up: settings, report month, the group file.
     CMainDlg(CMessageBoxSink& messages, const MainDlgContext& context, QWidget* parent = nullptr);
+    ~CMainDlg() override;
 
     // Handlers, in the order of the window's routing.
     void OnSysCommand(int id);
