@@ -3,7 +3,7 @@ VAK_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  xdg-utils xvfb xauth fonts-dejavu-core
+  xdg-utils shared-mime-info desktop-file-utils xvfb xauth fonts-dejavu-core
   clang-14 libclang-rt-14-dev
 )
 

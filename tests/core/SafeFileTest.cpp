@@ -2,11 +2,11 @@
 #include "data/SafeFile.h"
 #include "TestFiles.h"
 
+#include "fixtures/FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 namespace vak {
 namespace {
@@ -19,22 +19,7 @@ using test::WriteBytes;
 const std::vector<std::uint8_t> OLD(4096, 'o');
 const std::vector<std::uint8_t> NEW(3000, 'n');
 
-// Limits the size of files this process may write, for the lifetime of the object.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails instead of killing us
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
+using fixtures::FileSizeLimit;
 
 std::size_t FilesIn(const fs::path& folder)
 {

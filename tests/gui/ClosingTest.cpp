@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/Termination.h"
+#include "fixtures/FileSizeLimit.h"
 #include "res/DialogTemplates.h"
 
 #include <QApplication>
@@ -12,36 +13,14 @@
 #include <QTimer>
 
 #include <csignal>
-#include <sys/resource.h>
+
 
 namespace vak::test {
 namespace {
 
 using ClosingTest = MainWindowTest;
 
-// Makes every file write beyond `bytes` fail, as a full disk would, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+using fixtures::FileSizeLimit;
 
 // The group file another program writes over ours while the window is open.
 fixtures::GroupBuilder SecretarysNewFile()

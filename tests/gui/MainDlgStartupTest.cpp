@@ -71,6 +71,17 @@ TEST_F(StartupTest, ReportMonthComesFromTheClock)
     EXPECT_TRUE(dlg.m_bNewForm);
 }
 
+TEST_F(StartupTest, JanuaryFileInJanuarySwitchesToThisYearsSlot)
+{
+    // On 15 January 2026 the clock says December 2025 (slot 1); a January file is January 2026.
+    const std::string path = WriteGroup(SimpleGroup(3, 0));
+    TestMainDlg& dlg = Open(path, {2026, 1, 15});
+    EXPECT_EQ(dlg.m_nClockMonth, 11);
+    EXPECT_EQ(dlg.m_nMonth, 0);
+    EXPECT_EQ(dlg.m_nYearSlot, 0);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Leden - odevzdané zprávy - Skupina 3 "));
+}
+
 TEST_F(StartupTest, LoadedGroupShowsCaptionCountsAndLastEnteredName)
 {
     fixtures::GroupBuilder group = SimpleGroup(4);
