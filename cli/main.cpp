@@ -2,7 +2,6 @@
 #include "cli/GroupJson.h"
 #include "data/GroupData.h"
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -36,16 +35,14 @@ int Usage(const char* problem)
     return EXIT_USAGE;
 }
 
-// Loads `path`; on failure prints why and returns false.
+// Loads `path`; on failure prints why and returns false. A refused file has had its message
+// printed by the group already.
 bool Load(vak::CGroupData& group, const std::string& path)
 {
-    std::FILE* probe = std::fopen(path.c_str(), "rb");
-    if (probe == nullptr) {
-        std::cerr << "vak-cli: cannot open " << path << " for reading.\n";
-        return false;
-    }
-    std::fclose(probe);
-    return group.LoadGroupFile(path) && group.m_loadStatus == vak::LoadStatus::Loaded;
+    group.LoadGroupFile(path);
+    if (group.m_loadStatus == vak::LoadStatus::NotOpened)
+        std::cerr << "vak-cli: cannot read " << path << ".\n";
+    return group.m_loadStatus == vak::LoadStatus::Loaded;
 }
 
 int Dump(const std::string& path)

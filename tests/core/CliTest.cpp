@@ -111,7 +111,9 @@ TEST(Cli, ExitStatusAndReasonForEachFailure)
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
 
     EXPECT_EQ(RunCli("dump '" + dir.File("none.t09") + "'", err).status, 2);
-    EXPECT_NE(ReadText(err).find("cannot open"), std::string::npos);
+    EXPECT_NE(ReadText(err).find("cannot read"), std::string::npos);
+    EXPECT_EQ(RunCli("dump '" + dir.Path().string() + "'", err).status, 2);  // a folder
+    EXPECT_NE(ReadText(err).find("cannot read"), std::string::npos);
 
     auto bytes = ReadBytes(path);
     bytes[HDR_PUBLISHERS] = 200;
