@@ -5,6 +5,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppIcon.h"
 #include "app/ListBox.h"
+#include "app/QtText.h"
 #include "app/MessageBox.h"
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
@@ -41,11 +42,6 @@ public:
 private:
     int& m_busy;
 };
-
-QString Q(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
 
 std::string CurrentDirectory()
 {

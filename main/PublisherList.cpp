@@ -3,21 +3,13 @@
 #include "main/MainDlg.h"
 
 #include "app/ListBox.h"
+#include "app/QtText.h"
 #include "main/MainRules.h"
 #include "res/StringTable.h"
 
 #include <QSignalBlocker>
 
 namespace vak {
-
-namespace {
-
-QString Q(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
-} // namespace
 
 void CMainDlg::FillPublisherList()
 {
