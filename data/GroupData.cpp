@@ -105,8 +105,8 @@ bool CGroupData::LoadGroupFile(const std::string& path)
     if (m_nPublishers != 0) {
         ScrambleAll(STEP_UNSCRAMBLE);
         m_strPath = path;
+        m_loadedStamp = StampOf(path);  // the state of the file the group will be saved to
     }
-    m_loadedStamp = StampOf(path);
     m_bEntered = false;
     m_loadStatus = LoadStatus::Loaded;
     return true;
