@@ -3,10 +3,14 @@
 #include "TestFiles.h"
 
 #include "fixtures/FileSizeLimit.h"
+#include "fixtures/SystemConditions.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vak {
 namespace {
@@ -20,6 +24,8 @@ const std::vector<std::uint8_t> OLD(4096, 'o');
 const std::vector<std::uint8_t> NEW(3000, 'n');
 
 using fixtures::FileSizeLimit;
+using fixtures::RunAsOrdinaryUser;
+using fixtures::SmallTmpfs;
 
 std::size_t FilesIn(const fs::path& folder)
 {
@@ -84,19 +90,110 @@ TEST(SafeFile, PermissionsOfTheOldFileAreKept)
     EXPECT_EQ(fs::status(dir.File("a.t09")).permissions(), mode);
 }
 
-TEST(SafeFile, WritesInPlaceWhereNoFileCanBeMadeBesideIt)
+TEST(SafeFile, AnyFileNameLeavesRoomForTheTemporaryName)
 {
     TempDir dir;
-    // A name so long that no longer name fits beside it: the temporary file cannot be made,
-    // as in a read-only folder, and the file itself is written in place, checked.
-    const std::string name = std::string(250, 'g') + ".t09";
+    // 250 characters: no longer name fits in the folder, yet the new file is still made beside
+    // it, and a failed write leaves the old content whole.
+    const std::string name = std::string(246, 'g') + ".t09";
     WriteBytes(dir.File(name), OLD);
     EXPECT_TRUE(WriteFileSafely(dir.File(name), NEW));
     EXPECT_EQ(ReadBytes(dir.File(name)), NEW);
     {
         const FileSizeLimit limit(1000);
-        EXPECT_FALSE(WriteFileSafely(dir.File(name), NEW));  // a failed write is reported
+        EXPECT_FALSE(WriteFileSafely(dir.File(name), OLD));
     }
+    EXPECT_EQ(ReadBytes(dir.File(name)), NEW);
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+TEST(SafeFile, FullDiskKeepsTheOldFileAlsoWithALongName)
+{
+    SmallTmpfs disk(64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const std::string path = disk.File(std::string(246, 'g') + ".t09");
+    const std::vector<std::uint8_t> old(2448, 'o');
+    WriteBytes(path, old);
+    disk.Fill();
+    std::error_code reason;
+    EXPECT_FALSE(WriteFileSafely(path, std::vector<std::uint8_t>(8 * 816, 'n'), &reason));
+    EXPECT_EQ(reason, std::errc::no_space_on_device);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(FilesIn(disk.Path()), 2u);  // the group file and the filler, no temporary file
+}
+
+TEST(SafeFile, ReadOnlyFileIsRefusedAndStaysAsItWas)
+{
+    TempDir dir;
+    WriteBytes(dir.File("a.t09"), OLD);
+    fs::permissions(dir.File("a.t09"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::error_code reason;
+    EXPECT_FALSE(WriteFileSafely(dir.File("a.t09"), NEW, &reason));
+    EXPECT_EQ(reason, std::errc::permission_denied);
+    EXPECT_EQ(ReadBytes(dir.File("a.t09")), OLD);
+    EXPECT_EQ(fs::status(dir.File("a.t09")).permissions(), fs::perms(0444));
+}
+
+TEST(SafeFile, FolderThatRefusesNewFilesGetsTheFileWrittenInPlaceOnlyWhenItFits)
+{
+    TempDir dir;
+    const std::string path = dir.File("a.t09");
+    WriteBytes(path, NEW);
+    fs::permissions(path, fs::perms(0666));
+    fs::permissions(dir.Path(), fs::perms(0555));
+    const std::vector<std::uint8_t> longer(5000, 'l');
+    const std::vector<std::uint8_t> shorter(100, 's');
+    // As an ordinary user: the folder takes no new file, the file itself may be written.
+    EXPECT_TRUE(RunAsOrdinaryUser([&] {
+        {
+            // No room for the longer content: nothing of the old content is touched.
+            const FileSizeLimit limit(4096);
+            if (WriteFileSafely(path, longer) || ReadBytes(path) != NEW)
+                return false;
+        }
+        return WriteFileSafely(path, longer) && ReadBytes(path) == longer &&
+               WriteFileSafely(path, shorter) && ReadBytes(path) == shorter;
+    }));
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+TEST(SafeFile, OwnerAndGroupOfTheReplacedFileAreKept)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "handing a file to another owner needs root";
+    TempDir dir;
+    WriteBytes(dir.File("a.t09"), OLD);
+    ASSERT_EQ(::chown(dir.File("a.t09").c_str(), 65534, 65534), 0);
+    EXPECT_TRUE(WriteFileSafely(dir.File("a.t09"), NEW));
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.File("a.t09").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
+TEST(SafeFile, OnlyRegularFilesAreOpenedOrReplacedAndNothingBlocks)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("fifo.t09").c_str(), 0666), 0);
+    fs::create_directory(dir.File("folder.t09"));
+    ::alarm(20);  // a read that blocks on the FIFO ends the test run instead of hanging it
+    const std::pair<const char*, std::string> cases[] = {
+        {"fifo.t09", "Not a regular file"},
+        {"folder.t09", "Is a directory"},
+        {"none.t09", "No such file or directory"},
+    };
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name);
+        std::error_code reason;
+        EXPECT_EQ(OpenRegularFile(dir.File(name), reason), nullptr);
+        EXPECT_EQ(reason.message(), message);
+    }
+    std::error_code reason;
+    EXPECT_FALSE(WriteFileSafely(dir.File("fifo.t09"), NEW, &reason));
+    EXPECT_EQ(reason.message(), "Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(dir.File("fifo.t09")));
+    ::alarm(0);
 }
 
 TEST(SafeFile, StampChangesWithContent)
