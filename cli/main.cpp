@@ -1,7 +1,11 @@
 // vak-cli: dumps a group file as JSON and rewrites it, for scripting and support.
 #include "cli/GroupJson.h"
 #include "data/GroupData.h"
+#include "data/SafeFile.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -21,8 +25,9 @@ constexpr const char* USAGE =
     "publisher with names, e-mail, telephones, list name, group, appointment, late marks and,\n"
     "for each month 0..11, both year slots with their values, note, credit and report state,\n"
     "and the note table. No clock rule is applied.\n"
-    "save refuses a group of fewer than 2 publishers, as the program does. A file too short to\n"
-    "hold its records is not an error: the missing part reads as zeros.\n"
+    "save refuses a group of fewer than 2 publishers, as the program does (an input without any\n"
+    "publisher is an input problem). A file too short to hold its records is not an error: the\n"
+    "missing part reads as zeros. Only regular files are read.\n"
     "\n"
     "Exit status: 0 success, 1 wrong usage, 2 the file cannot be read or is not a valid group\n"
     "file, 3 the file cannot be written or writing was refused. The reason goes to stderr.\n";
@@ -41,8 +46,18 @@ bool Load(vak::CGroupData& group, const std::string& path)
 {
     group.LoadGroupFile(path);
     if (group.m_loadStatus == vak::LoadStatus::NotOpened)
-        std::cerr << "vak-cli: cannot read " << path << ".\n";
+        std::cerr << "vak-cli: cannot read " << path << ": " << group.m_loadError.message() << ".\n";
     return group.m_loadStatus == vak::LoadStatus::Loaded;
+}
+
+// Writes `text` to standard output; says why when that fails (a full disk, a closed pipe).
+int PrintToStdout(const std::string& text)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    if (written)
+        return EXIT_OK;
+    std::cerr << "vak-cli: cannot write to standard output: " << std::strerror(errno) << ".\n";
+    return EXIT_WRITE;
 }
 
 int Dump(const std::string& path)
@@ -51,8 +66,7 @@ int Dump(const std::string& path)
     vak::CGroupData group(messages);
     if (!Load(group, path))
         return EXIT_READ;
-    std::cout << vak::GroupToJson(group);
-    return std::cout.flush() ? EXIT_OK : EXIT_WRITE;
+    return PrintToStdout(vak::GroupToJson(group));
 }
 
 int Save(const std::string& in, const std::string& out)
@@ -61,13 +75,24 @@ int Save(const std::string& in, const std::string& out)
     vak::CGroupData group(messages);
     if (!Load(group, in))
         return EXIT_READ;
-    return group.SaveGroupFile(out) ? EXIT_OK : EXIT_WRITE;
+    // Nothing to write is a problem of the input, not of the output.
+    if (group.m_nPublishers == 0) {
+        std::cerr << "vak-cli: " << in << " holds no publishers (an empty or truncated group file).\n";
+        return EXIT_READ;
+    }
+    std::error_code reason;
+    if (group.SaveGroupFile(out, &reason))
+        return EXIT_OK;
+    if (reason)
+        std::cerr << "vak-cli: cannot write " << out << ": " << reason.message() << ".\n";
+    return EXIT_WRITE;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    vak::IgnoreFileSizeSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << USAGE;

@@ -5,6 +5,7 @@
 #include "res/StringTable.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -66,13 +67,14 @@ bool CGroupData::LoadGroupFile(const std::string& path)
     if (m_bLoaded)
         FreeGroupData();
 
-    const FilePtr file(std::fopen(path.c_str(), "rb"));
+    const FilePtr file(OpenRegularFile(path, m_loadError));
     if (!file) {
         m_loadStatus = LoadStatus::NotOpened;
         return true;
     }
     std::uint8_t header[RECORD_SIZE] = {};
     if (std::fread(header, 1, RECORD_SIZE, file.get()) == 0 && std::ferror(file.get())) {
+        m_loadError = std::error_code(errno, std::generic_category());
         m_loadStatus = LoadStatus::NotOpened;
         return true;
     }
@@ -107,9 +109,16 @@ bool CGroupData::LoadGroupFile(const std::string& path)
         m_strPath = path;
         m_loadedStamp = StampOf(path);  // the state of the file the group will be saved to
     }
-    m_bEntered = false;
+    ForgetChanges();
     m_loadStatus = LoadStatus::Loaded;
     return true;
+}
+
+// The group and its file agree: nothing entered and no note number reserved since.
+void CGroupData::ForgetChanges()
+{
+    m_bEntered = false;
+    m_nNotesAtLoad = m_nNotes;
 }
 
 void CGroupData::ApplyFileMonth(int month)
@@ -141,20 +150,28 @@ void CGroupData::RefuseFile(const std::string& path)
     m_messages.Show(FormatText(ResString(IDS_FILE_INVALID), path), MsgButtons::Ok, MsgIcon::Warning);
 }
 
-bool CGroupData::SaveGroupFile(const std::string& path)
+bool CGroupData::SaveGroupFile(const std::string& path, std::error_code* reason)
 {
     if (m_nPublishers < 2) {
         m_messages.Show(TEXT_GROUP_TOO_SMALL, MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
-    WriteWord(Record(0), HDR_NOTES, m_nNotes);
-    const std::vector<std::uint8_t> bytes = BuildFileBytes();
-    if (!WriteFileSafely(path, bytes)) {
+    if (!WriteGroupFile(path, reason)) {
         ShowCreateError(path);
         return false;
     }
-    if (path == m_strPath)
+    return true;
+}
+
+bool CGroupData::WriteGroupFile(const std::string& path, std::error_code* reason)
+{
+    WriteWord(Record(0), HDR_NOTES, m_nNotes);
+    if (!WriteFileSafely(path, BuildFileBytes(), reason))
+        return false;
+    if (path == m_strPath) {
         m_loadedStamp = StampOf(path);
+        ForgetChanges();
+    }
     return true;
 }
 

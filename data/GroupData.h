@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace vak {
@@ -36,7 +37,12 @@ public:
 
     // Loading and saving.
     bool LoadGroupFile(const std::string& path);
-    bool SaveGroupFile(const std::string& path);
+    // Writes the group to `path`; on failure shows the create error and, when `reason` is
+    // given, leaves the system's reason there.
+    bool SaveGroupFile(const std::string& path, std::error_code* reason = nullptr);
+    // The writing of SaveGroupFile without its refusal and messages: false when `path` could
+    // not be written (the previous file is then intact).
+    bool WriteGroupFile(const std::string& path, std::error_code* reason = nullptr);
     bool AllocGroupData();
     void FreeGroupData();
     void ScrambleAll(std::uint8_t step);
@@ -47,6 +53,9 @@ public:
     void ShowCreateError(const std::string& path);
     // Whether the loaded file changed on disk (size or modification time) since it was loaded.
     bool FileChangedSinceLoad() const;
+    // Whether the group differs from its file: reports or notes were entered, or a note number
+    // was reserved, since it was loaded or last saved there.
+    bool GroupChangedSinceLoad() const { return m_bEntered || m_nNotes != m_nNotesAtLoad; }
 
     // Reports and notes.
     std::uint16_t GetMonthValue(int p, int m, int s, int field) const;
@@ -111,6 +120,7 @@ public:
     // Set when reports or notes were entered since loading; the window asks before dropping them.
     bool m_bEntered = false;
     LoadStatus m_loadStatus = LoadStatus::NotOpened;
+    std::error_code m_loadError;  // why the last file could not be opened
 
 protected:
     MessageSink& Messages() { return m_messages; }
@@ -121,10 +131,12 @@ private:
     void ReadGroupBytes(std::FILE* file);
     void RefuseFile(const std::string& path);
     void ApplyFileMonth(int month);
+    void ForgetChanges();
 
     MessageSink& m_messages;
     CivilDate m_today;
     FileStamp m_loadedStamp;
+    std::uint16_t m_nNotesAtLoad = 0;  // note count of the file as loaded or last saved
 };
 
 } // namespace vak

@@ -61,7 +61,7 @@ void ChangeSomething(vak::CGroupData& group)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string& input = ScratchPath(".t09");
+    const std::string input = ScratchPath(".t09");
     std::FILE* file = std::fopen(input.c_str(), "wb");
     if (file == nullptr)
         return 0;
@@ -75,7 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     volatile std::size_t sink = ReadEverything(group);
     (void)sink;
     ChangeSomething(group);
-    group.SaveGroupFile(ScratchPath(".t19"));
+    const std::string output = ScratchPath(".t19");
+    group.SaveGroupFile(output);
     group.FreeGroupData();
+    // Nothing of a run stays behind in the temporary folder.
+    std::remove(input.c_str());
+    std::remove(output.c_str());
     return 0;
 }

@@ -7,11 +7,14 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace vak {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
@@ -21,10 +24,11 @@ struct CliRun {
     std::string out;
 };
 
-// Runs vak-cli with `args` (already quoted for the shell), stdout captured, stderr to `errFile`.
-CliRun RunCli(const std::string& args, const std::string& errFile)
+// Runs vak-cli with `args` (already quoted for the shell), stdout captured, stderr to `errFile`,
+// after the shell commands of `setup`.
+CliRun RunCli(const std::string& args, const std::string& errFile, const std::string& setup = {})
 {
-    const std::string command = std::string("'") + VAK_CLI_PATH + "' " + args + " 2>'" + errFile + "'";
+    const std::string command = setup + "'" + VAK_CLI_PATH + "' " + args + " 2>'" + errFile + "'";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
@@ -110,10 +114,18 @@ TEST(Cli, ExitStatusAndReasonForEachFailure)
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
 
-    EXPECT_EQ(RunCli("dump '" + dir.File("none.t09") + "'", err).status, 2);
-    EXPECT_NE(ReadText(err).find("cannot read"), std::string::npos);
-    EXPECT_EQ(RunCli("dump '" + dir.Path().string() + "'", err).status, 2);  // a folder
-    EXPECT_NE(ReadText(err).find("cannot read"), std::string::npos);
+    // Each input that cannot be read gives exit status 2 and the system's reason, at once.
+    ASSERT_EQ(::mkfifo(dir.File("fifo.t09").c_str(), 0666), 0);
+    const std::pair<std::string, std::string> unreadable[] = {
+        {dir.File("none.t09"), "No such file or directory"},
+        {dir.Path().string(), "Is a directory"},
+        {dir.File("fifo.t09"), "Not a regular file"},
+    };
+    for (const auto& [input, reason] : unreadable) {
+        SCOPED_TRACE(input);
+        EXPECT_EQ(RunCli("dump '" + input + "'", err).status, 2);
+        EXPECT_EQ(ReadText(err), "vak-cli: cannot read " + input + ": " + reason + ".\n");
+    }
 
     auto bytes = ReadBytes(path);
     bytes[HDR_PUBLISHERS] = 200;
@@ -123,6 +135,15 @@ TEST(Cli, ExitStatusAndReasonForEachFailure)
 
     EXPECT_EQ(RunCli("save '" + path + "' '" + dir.File("missing/out.t19") + "'", err).status, 3);
     EXPECT_NE(ReadText(err).find("Nelze-li vytvořit nový soubor"), std::string::npos);
+    EXPECT_NE(ReadText(err).find("cannot write " + dir.File("missing/out.t19") + ": No such file or directory.\n"),
+              std::string::npos);
+    EXPECT_EQ(RunCli("dump '" + path + "' >/dev/full", err).status, 3);
+    EXPECT_EQ(ReadText(err), "vak-cli: cannot write to standard output: No space left on device.\n");
+
+    // Nothing to save is a problem of the input.
+    WriteBytes(dir.File("empty.t09"), {});
+    EXPECT_EQ(RunCli("save '" + dir.File("empty.t09") + "' '" + dir.File("o.t19") + "'", err).status, 2);
+    EXPECT_NE(ReadText(err).find("holds no publishers"), std::string::npos);
 
     bytes = ReadBytes(path);
     bytes[HDR_PUBLISHERS] = 1;
@@ -136,6 +157,18 @@ TEST(Cli, ExitStatusAndReasonForEachFailure)
     bytes.resize(RECORD_SIZE + 10);
     WriteBytes(dir.File("short.t09"), bytes);
     EXPECT_EQ(RunCli("dump '" + dir.File("short.t09") + "'", err).status, 0);
+}
+
+TEST(Cli, FileSizeLimitGivesAFailedWriteAndLeavesNothingBehind)
+{
+    TempDir dir;
+    const std::string path = MakeGroup(dir);
+    fs::create_directory(dir.File("out"));
+    // 1 block of 512 bytes: the 2,496-byte group does not fit.
+    const CliRun run = RunCli("save '" + path + "' '" + dir.File("out/g.t19") + "'", dir.File("err"), "ulimit -f 1; ");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(ReadText(dir.File("err")).find("File too large"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(dir.File("out")));
 }
 
 } // namespace
