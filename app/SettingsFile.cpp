@@ -36,10 +36,22 @@ bool SameName(const std::string& a, const std::string& b)
     });
 }
 
+// The file's lines without their line ends; none when it is missing or not a regular file
+// (a FIFO in its place must not stop the program).
 std::vector<std::string> ReadLines(const std::string& path)
 {
     std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
+    std::error_code reason;
+    std::FILE* file = OpenRegularFile(path, reason);
+    if (file == nullptr)
+        return lines;
+    std::string text;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, got);
+    std::fclose(file);
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -79,17 +91,18 @@ std::string SettingsPathBesideExecutable(const std::string& executablePath)
     return path.string();
 }
 
+std::string XdgUserFolder(const char* variable, const char* fallbackUnderHome)
+{
+    const char* xdg = std::getenv(variable);
+    if (xdg && *xdg && fs::path(xdg).is_absolute())
+        return xdg;
+    const char* home = std::getenv("HOME");
+    return (fs::path(home ? home : "") / fallbackUnderHome).string();
+}
+
 std::string UserSettingsPath(const std::string& name)
 {
-    fs::path base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg && fs::path(xdg).is_absolute()) {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = fs::path(home ? home : "") / ".config";
-    }
-    return (base / name / (name + ".ini")).string();
+    return (fs::path(XdgUserFolder("XDG_CONFIG_HOME", ".config")) / name / (name + ".ini")).string();
 }
 
 bool CanWriteFile(const std::string& path)

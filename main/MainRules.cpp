@@ -2,10 +2,11 @@
 #include "main/MainRules.h"
 
 #include "data/Cp1250.h"
+#include "data/SafeFile.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <filesystem>
 
 namespace vak {
 
@@ -14,6 +15,15 @@ namespace {
 bool IsSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+bool IsReadableFile(const std::string& path)
+{
+    std::error_code reason;
+    std::FILE* file = OpenRegularFile(path, reason);
+    if (file != nullptr)
+        std::fclose(file);
+    return file != nullptr;
 }
 
 std::size_t LastSeparator(const std::string& path)
@@ -46,6 +56,13 @@ std::string StartupGroupPath(const std::string& commandLine, const std::string& 
     return HasGroupExtension(path) ? path : rememberedPath;
 }
 
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = path.empty() ? std::filesystem::path() : std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
 bool IsValidPhone(const std::string& phone)
 {
     return Cp1250Length(phone) > SHORTEST_INVALID_PHONE;
@@ -76,12 +93,23 @@ bool TrimAndCheckEmail(std::string& address)
 
 std::string InitialFolderFor(const std::string& loadedPath, const std::string& startDir)
 {
-    if (loadedPath.size() <= 8 || !std::ifstream(loadedPath, std::ios::binary).is_open())
+    if (loadedPath.size() <= 8 || !IsReadableFile(loadedPath))
         return startDir;
     const std::size_t separator = LastSeparator(loadedPath);
     if (separator == std::string::npos || separator <= 1)
         return startDir;
     return loadedPath.substr(0, separator);
+}
+
+std::string KeptCopyName(const std::string& fileName, const std::tm& now, int attempt)
+{
+    const std::size_t dot = fileName.rfind('.');
+    const std::string stem = dot == std::string::npos ? fileName : fileName.substr(0, dot);
+    const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M", &now);
+    const std::string number = attempt > 1 ? " " + std::to_string(attempt) : std::string();
+    return stem + " (Vak " + stamp + number + ")" + extension;
 }
 
 } // namespace vak

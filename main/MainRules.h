@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 namespace vak {
@@ -17,6 +18,9 @@ bool HasGroupExtension(const std::string& path);
 // The group-file path of the start-up: the command line with every double quote removed when
 // it ends in ".t09", otherwise the path remembered in the settings.
 std::string StartupGroupPath(const std::string& commandLine, const std::string& rememberedPath);
+
+// `path` made absolute against the current folder; an empty path stays empty.
+std::string AbsolutePath(const std::string& path);
 
 // Whether a telephone text counts as a number: more than 5 characters as stored in the file.
 bool IsValidPhone(const std::string& phone);
@@ -34,5 +38,10 @@ bool TrimAndCheckEmail(std::string& address);
 // characters, names a readable file and has its last separator past position 1; otherwise
 // `startDir`.
 std::string InitialFolderFor(const std::string& loadedPath, const std::string& startDir);
+
+// The name of the new file that keeps entered reports when their group file cannot take them:
+// "Skupina3.t09" on 10 March 2026 at 14:05 gives "Skupina3 (Vak 2026-03-10 14-05).t09"; an
+// `attempt` above 1 is added to the time ("... 14-05 2)") for a name that is taken already.
+std::string KeptCopyName(const std::string& fileName, const std::tm& now, int attempt);
 
 } // namespace vak
