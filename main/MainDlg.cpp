@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <ctime>
 #include <filesystem>
 
 namespace vak {
@@ -103,7 +104,8 @@ void CMainDlg::OnInitDialog()
 
     const std::string remembered =
         m_context.settings ? m_context.settings->GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH) : std::string();
-    m_strPath = StartupGroupPath(m_context.commandLine, remembered);
+    // Kept absolute, so that the settings name the same file whatever folder Vak starts in next.
+    m_strPath = AbsolutePath(StartupGroupPath(m_context.commandLine, remembered));
     m_strLastEntered =
         m_context.settings ? m_context.settings->GetProfileString(SETTINGS_SECTION, KEY_POST) : std::string();
     m_strStartDir = CurrentDirectory();
@@ -204,9 +206,9 @@ void CMainDlg::OnLoadNewList()
     const std::string path = chosen.toStdString();
     if (!HasGroupExtension(path))
         return;
-    // Reports entered into the current group are saved before it is replaced; if that fails
-    // the current group stays loaded, so nothing typed is lost.
-    if (m_bEntered && SaveGroupInPlace() == SaveOutcome::Failed) {
+    // Reports entered into the current group are saved before it is replaced; if they can be
+    // kept nowhere the current group stays loaded, so nothing typed is lost.
+    if (!SaveWork()) {
         FocusList();
         return;
     }
@@ -276,13 +278,13 @@ void CMainDlg::OnPreviewReminder()
 }
 
 // Closing: save the group in place, release it, remember the file and the last name, end.
-// Returns false when the user chose to keep the window open after a failed save.
+// Returns false when the user chose to keep the window open because entered reports could not
+// be saved anywhere.
 bool CMainDlg::CloseSequence()
 {
     if (m_bClosed)
         return true;
-    if (SaveGroupInPlace() == SaveOutcome::Failed &&
-        !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true))
+    if (!SaveWork() && !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true))
         return false;
     if (m_bLoaded)
         FreeGroupData();
@@ -294,26 +296,59 @@ bool CMainDlg::CloseSequence()
     return true;
 }
 
-// Saves the loaded group into its own file, as closing does. A file another program changed
-// since it was loaded is left alone unless reports were entered and the user (or, when the
-// system ends the program, the rule that typed work is kept) wants it overwritten.
-CMainDlg::SaveOutcome CMainDlg::SaveGroupInPlace()
+// Saves the loaded group into its own file when anything in it changed since loading, as
+// closing and opening another file do. Typed reports are never dropped: when the file cannot
+// take them (another program changed it and the user keeps that version, nobody is there to
+// ask, or writing fails) they go into a new file beside it. Returns false only when entered
+// reports could be kept nowhere.
+bool CMainDlg::SaveWork()
 {
-    if (!HasGroupExtension(m_strPath) || m_nPublishers == 0)
-        return SaveOutcome::NotNeeded;
+    if (!HasGroupExtension(m_strPath) || m_nPublishers == 0 || !GroupChangedSinceLoad())
+        return true;
     if (m_nPublishers < 2) {
         // Such a group is never written; say so when reports would be dropped.
         if (m_bEntered)
             SaveGroupFile(m_strPath);
-        return SaveOutcome::NotNeeded;
+        return true;
     }
-    if (FileChangedSinceLoad()) {
-        if (!m_bEntered)
-            return SaveOutcome::LeftAlone;
-        if (!AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath), /*answerWhenUnattended=*/true))
-            return SaveOutcome::LeftAlone;
+    const bool changedOnDisk = FileChangedSinceLoad();
+    if (!m_bEntered) {
+        // Only note numbers were reserved: nothing typed is at stake, so another program's
+        // file is left alone and a file that cannot be written is not worth a message.
+        if (!changedOnDisk)
+            WriteGroupFile(m_strPath);
+        return true;
     }
-    return SaveGroupFile(m_strPath) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (changedOnDisk &&
+        !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath), /*answerWhenUnattended=*/false))
+        return SaveKeptCopy();
+    return SaveGroupFile(m_strPath) || SaveKeptCopy();
+}
+
+// Writes the group with its entered reports to a new file beside the group file, or in the
+// user's data folder when that folder takes no files, and tells the user its name.
+bool CMainDlg::SaveKeptCopy()
+{
+    namespace fs = std::filesystem;
+    const fs::path groupFile(m_strPath);
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);
+    std::error_code error;
+    const fs::path dataFolder = fs::path(XdgUserFolder("XDG_DATA_HOME", ".local/share")) / "Vak";
+    for (const fs::path& folder : {groupFile.parent_path(), dataFolder}) {
+        fs::create_directories(folder, error);
+        for (int attempt = 1; attempt <= 9; ++attempt) {
+            const fs::path copy = folder / KeptCopyName(groupFile.filename().string(), local, attempt);
+            if (fs::exists(fs::symlink_status(copy, error)))
+                continue;
+            if (!WriteGroupFile(copy.string()))
+                break;
+            m_messages.Show(FormatText(ResString(IDS_KEPT_COPY), m_strPath, copy.string()), MsgButtons::Ok,
+                            MsgIcon::Warning);
+            return true;
+        }
+    }
+    return false;
 }
 
 // A Yes/No question; when the system is ending the program nobody is there to answer, and
@@ -340,14 +375,7 @@ void CMainDlg::OnTerminationRequested()
     if (m_bClosed)
         return;
     // Let the command in progress finish; its modal window is closed first.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != this) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    }
-    if (m_nBusy > 0 || (modal && modal != this)) {
+    if (CloseActiveModalWindow(this) || m_nBusy > 0) {
         QTimer::singleShot(TERMINATION_RETRY_MS, this, &CMainDlg::OnTerminationRequested);
         return;
     }

@@ -95,12 +95,11 @@ protected:
     void reject() override;
 
 private:
-    enum class SaveOutcome { Saved, NotNeeded, LeftAlone, Failed };
-
     void OnInitDialog();
     void ConnectHandlers();
     void AddAboutToSystemMenu();
-    SaveOutcome SaveGroupInPlace();
+    bool SaveWork();
+    bool SaveKeptCopy();
     bool CloseSequence();
     bool AskYesNo(const std::string& text, bool answerWhenUnattended);
     void ShowContacts();

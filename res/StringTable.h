@@ -75,6 +75,7 @@ enum StringId : int {
     IDS_SAVE_FAILED_QUIT = 1500,     // "Zprávy nebyly uloženy. Ukončit program přesto?"
     IDS_FILE_CHANGED = 1501,         // "Soubor %1 byl od načtení změněn. ..."
     IDS_FILE_INVALID = 1502,         // "Soubor %1 není platný seznam skupiny a nebude načten."
+    IDS_KEPT_COPY = 1503,            // "Soubor %1 nemohl převzít zadané zprávy ... v novém souboru %2."
 };
 
 } // namespace vak

@@ -4,6 +4,7 @@
 
 #include "app/Termination.h"
 #include "fixtures/FileSizeLimit.h"
+#include "fixtures/SystemConditions.h"
 #include "res/DialogTemplates.h"
 
 #include <QApplication>
@@ -84,6 +85,13 @@ TEST_F(ClosingTest, FileChangedByAnotherProgramIsLeftAloneWhenNothingWasEntered)
     EXPECT_EQ(ReadFile(path), theirs);
 }
 
+// The reports kept in a new file beside the group file: its path, or empty when there is none.
+QString KeptCopyIn(const QString& folder)
+{
+    const QStringList copies = QDir(folder).entryList({QStringLiteral("Skupina3 (Vak *).t09")}, QDir::Files);
+    return copies.size() == 1 ? folder + '/' + copies.front() : QString();
+}
+
 TEST_F(ClosingTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysSo)
 {
     for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
@@ -99,11 +107,21 @@ TEST_F(ClosingTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysS
 
         dlg.OnCancel();
         EXPECT_TRUE(dlg.IsClosed());
-        EXPECT_EQ(m_boxes->Shown(), QStringList({FILE_CHANGED_QUESTION.arg(QString::fromStdString(path))}));
-        if (answer == MsgAnswer::Yes)
+        ASSERT_FALSE(m_boxes->Shown().isEmpty());
+        EXPECT_EQ(m_boxes->Shown()[0], FILE_CHANGED_QUESTION.arg(QString::fromStdString(path)));
+        const QString copy = KeptCopyIn(m_dir.path());
+        if (answer == MsgAnswer::Yes) {
             EXPECT_EQ(ReadFile(path).size(), RECORD_SIZE * 4);  // our three publishers
-        else
+            EXPECT_EQ(copy, QString());
+        } else {
+            // No keeps their file, and our reports go into a new file beside it.
             EXPECT_EQ(ReadFile(path), theirs);
+            ASSERT_NE(copy, QString());
+            EXPECT_EQ(ReadFile(copy.toStdString()).size(), RECORD_SIZE * 4);
+            EXPECT_EQ(m_boxes->Shown().size(), 2);
+            EXPECT_TRUE(m_boxes->Last().contains(copy));
+            QFile::remove(copy);
+        }
         m_dlg.reset();
     }
 }
@@ -235,7 +253,7 @@ TEST_F(ClosingTest, FileDialogOpensInTheStartFolderWithoutALoadedFile)
     EXPECT_EQ(m_files.Folders(), QStringList({QString::fromStdString(dlg.m_strStartDir)}));
 }
 
-TEST_F(ClosingTest, TerminationSignalClosesWithoutQuestionsAndKeepsTypedReports)
+TEST_F(ClosingTest, TerminationSignalClosesWithoutQuestionsAndKeepsTypedReportsBesideAChangedFile)
 {
     CTerminationWatcher watcher;
     TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
@@ -245,10 +263,17 @@ TEST_F(ClosingTest, TerminationSignalClosesWithoutQuestionsAndKeepsTypedReports)
     QTest::qWait(20);
     ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
 
+    const std::vector<std::uint8_t> theirs = ReadFile(path);
+
     std::raise(SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
     EXPECT_TRUE(m_boxes->Shown().isEmpty());
-    EXPECT_EQ(ReadFile(path).size(), RECORD_SIZE * 4);
+    // Nobody was asked, so their newer file stays and our reports are kept beside it.
+    EXPECT_EQ(ReadFile(path), theirs);
+    CGroupData kept(m_messages);
+    kept.InitReportMonth({2026, 4, 10});
+    ASSERT_TRUE(kept.LoadGroupFile(KeptCopyIn(m_dir.path()).toStdString()));
+    EXPECT_EQ(kept.GetMonthValue(2, 2, 0, FIELD_HOURS), 6);
     EXPECT_EQ(m_settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), path);
 }
 
@@ -275,6 +300,97 @@ TEST_F(ClosingTest, TerminationWhileAMessageBoxIsOpenClosesItAndThenTheWindow)
     saved.InitReportMonth({2026, 4, 10});
     ASSERT_TRUE(saved.LoadGroupFile(dlg.m_strPath));
     EXPECT_EQ(saved.GetMonthValue(2, 2, 0, FIELD_HOURS), 6);
+}
+
+TEST_F(ClosingTest, GroupThatWasOnlyLookedAtIsNeverRewritten)
+{
+    const std::vector<std::uint8_t> whole = SimpleGroup(3).Bytes();
+    std::vector<std::uint8_t> truncated = SimpleGroup(8).Bytes();
+    truncated.resize(5000);
+    std::vector<std::uint8_t> oversized = whole;
+    oversized.resize(100000, 0x5A);
+    const std::pair<const char*, std::vector<std::uint8_t>> files[] = {
+        {"truncated", truncated}, {"oversized", oversized}, {"read-only", whole}};
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const std::string path = TempFile("Skupina3.t09");
+        QFile::remove(QString::fromStdString(path));
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        file.close();
+        if (std::string(name) == "read-only")
+            file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        Open(path);
+        m_boxes->Clear();
+        Press(Qt::Key_Escape);
+        EXPECT_TRUE(m_dlg->IsClosed());
+        EXPECT_EQ(ReadFile(path), bytes);
+        EXPECT_TRUE(m_boxes->Shown().isEmpty());
+        m_dlg.reset();
+    }
+}
+
+TEST_F(ClosingTest, ReservedNoteNumberIsSavedQuietlyWhenTheFileTakesIt)
+{
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "writable");
+        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+        const std::vector<std::uint8_t> before = ReadFile(dlg.m_strPath);
+        if (readOnly)
+            QFile::setPermissions(QString::fromStdString(dlg.m_strPath), QFile::ReadOwner);
+        std::string text;
+        dlg.GetNote(1, dlg.m_nMonth, dlg.m_nYearSlot, text, false);  // as opening the entry does
+        m_boxes->Clear();
+        dlg.OnCancel();
+        EXPECT_TRUE(m_boxes->Shown().isEmpty());
+        // One more (empty) note record when the file could take it, the file untouched otherwise.
+        EXPECT_EQ(ReadFile(dlg.m_strPath).size(), before.size() + (readOnly ? 0 : NOTE_SIZE));
+        m_dlg.reset();
+        QFile::remove(QString::fromStdString(TempFile("Skupina3.t09")));
+    }
+}
+
+TEST_F(ClosingTest, ReportsTheFileCannotTakeAreKeptInANewFileBesideIt)
+{
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    const std::string path = dlg.m_strPath;
+    const std::vector<std::uint8_t> before = ReadFile(path);
+    QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup);
+    EnterHours(dlg, 3, 9);
+    dlg.OnCancel();
+
+    EXPECT_TRUE(dlg.IsClosed());
+    EXPECT_EQ(ReadFile(path), before);
+    const QString copy = KeptCopyIn(m_dir.path());
+    ASSERT_NE(copy, QString());
+    ASSERT_EQ(m_boxes->Shown().size(), 2);
+    EXPECT_TRUE(m_boxes->Shown()[0].startsWith(QStringLiteral("Nelze-li vytvořit nový soubor: ")));
+    EXPECT_EQ(m_boxes->Shown()[1], QStringLiteral("Soubor %1 nemohl převzít zadané zprávy a zůstal beze změny. "
+                                                  "Zprávy jsou uloženy v novém souboru %2.")
+                                       .arg(QString::fromStdString(path), copy));
+    CGroupData kept(m_messages);
+    kept.InitReportMonth({2026, 4, 10});
+    ASSERT_TRUE(kept.LoadGroupFile(copy.toStdString()));
+    EXPECT_EQ(kept.GetMonthValue(3, 2, 0, FIELD_HOURS), 9);
+}
+
+TEST_F(ClosingTest, ReportsGoToTheUsersDataFolderWhenTheGroupsFolderTakesNoFiles)
+{
+    fixtures::SmallTmpfs disk(256);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "a read-only folder the administrator cannot write needs a mounted file system";
+    const std::string path = disk.File("Skupina3.t09");
+    ASSERT_TRUE(SimpleGroup(3).WriteTo(path));
+    TestMainDlg& dlg = Open(path);
+    ASSERT_TRUE(disk.MakeReadOnly());
+    EnterHours(dlg, 1, 4);
+    dlg.OnCancel();
+
+    EXPECT_TRUE(dlg.IsClosed());
+    const QString copy = KeptCopyIn(m_dir.filePath(QStringLiteral("data/Vak")));
+    ASSERT_NE(copy, QString());
+    EXPECT_TRUE(m_boxes->Last().contains(copy));
 }
 
 } // namespace

@@ -17,6 +17,8 @@ namespace vak::test {
 MainWindowTest::MainWindowTest() : m_settings(m_dir.filePath(QStringLiteral("Vak.ini")).toStdString())
 {
     ClearTerminationRequest();
+    // Reports kept where the group's folder takes no files land here, not in the user's folder.
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
 }
 
 MainWindowTest::~MainWindowTest()

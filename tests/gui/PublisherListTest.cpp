@@ -306,5 +306,18 @@ TEST(MainRulesTest, PathsAndAddresses)
     EXPECT_EQ(address, "");
 }
 
+TEST(MainRulesTest, KeptCopyNamesCarryTheTimeAndStayUnique)
+{
+    std::tm now{};
+    now.tm_year = 2026 - 1900;
+    now.tm_mon = 2;
+    now.tm_mday = 10;
+    now.tm_hour = 14;
+    now.tm_min = 5;
+    EXPECT_EQ(KeptCopyName("Skupina3.t09", now, 1), "Skupina3 (Vak 2026-03-10 14-05).t09");
+    EXPECT_EQ(KeptCopyName("Skupina 3.T09", now, 2), "Skupina 3 (Vak 2026-03-10 14-05 2).T09");
+    EXPECT_EQ(KeptCopyName("Skupina.v2.t09", now, 1), "Skupina.v2 (Vak 2026-03-10 14-05).t09");
+}
+
 } // namespace
 } // namespace vak::test
