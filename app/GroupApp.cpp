@@ -38,10 +38,16 @@ bool CGroupApp::InitInstance()
     context.commandLine = CommandLineOf(arguments());
     context.today = LocalToday();
 
-    CMainDlg mainDlg(messages, context);
-    connect(&watcher, &CTerminationWatcher::terminationRequested, &mainDlg, &CMainDlg::OnTerminationRequested);
+    // A request that comes while the main window is still being built (a message box about the
+    // group file is open) closes that box; the window is then closed as soon as it stands.
     connect(this, &QGuiApplication::commitDataRequest, &watcher, &CTerminationWatcher::Request);
-    mainDlg.exec();
+    const QMetaObject::Connection startup =
+        connect(&watcher, &CTerminationWatcher::terminationRequested, this, [] { CloseActiveModalWindow(); });
+    CMainDlg mainDlg(messages, context);
+    disconnect(startup);
+    connect(&watcher, &CTerminationWatcher::terminationRequested, &mainDlg, &CMainDlg::OnTerminationRequested);
+    if (!TerminationRequested())
+        mainDlg.exec();
     // The modal run can also end without the closing sequence (the application was told to
     // quit); the work is saved then all the same.
     if (!mainDlg.IsClosed())

@@ -1,6 +1,8 @@
 // Message boxes: the real modal box, its test script and the sink for the group data.
 #include "app/MessageBox.h"
 
+#include "app/Termination.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -81,7 +83,8 @@ MsgAnswer VakMessageBox(QWidget* parent, const QString& text, MsgButtons buttons
 
 MsgAnswer CMessageBoxSink::Show(const std::string& text, MsgButtons buttons, MsgIcon icon)
 {
-    if (m_unattended) {
+    // Nobody is there to answer while the program is being ended by the system.
+    if (m_unattended || TerminationRequested()) {
         std::cerr << ApplicationTitle().toStdString() << ": " << text << '\n';
         return DefaultAnswer(buttons);
     }

@@ -2,6 +2,8 @@
 // a signal handler; the rest happens on the user-interface thread.
 #include "app/Termination.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 
 #include <atomic>
@@ -44,6 +46,18 @@ bool TerminationRequested()
 void ClearTerminationRequest()
 {
     g_requested = false;
+}
+
+bool CloseActiveModalWindow(QWidget* except)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == except)
+        return false;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+    return true;
 }
 
 CTerminationWatcher::CTerminationWatcher(QObject* parent) : QObject(parent)

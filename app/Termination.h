@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QSocketNotifier;
+class QWidget;
 
 namespace vak {
 
@@ -12,6 +13,10 @@ namespace vak {
 bool TerminationRequested();
 // Forgets an earlier request; for tests that run several windows in one process.
 void ClearTerminationRequest();
+
+// Closes the modal window that is open (a message box, a dialog), unless it is `except`.
+// Returns whether one was closed.
+bool CloseActiveModalWindow(QWidget* except = nullptr);
 
 class CTerminationWatcher : public QObject {
     Q_OBJECT

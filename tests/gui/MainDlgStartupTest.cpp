@@ -7,6 +7,12 @@
 #include "res/DialogTemplates.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
 
 namespace vak::test {
 namespace {
@@ -136,6 +142,41 @@ TEST_F(StartupTest, InvalidGroupFileIsRefusedWithAMessageAndLeftUntouched)
 
     dlg.OnCancel();
     EXPECT_EQ(ReadFile(path), before);
+}
+
+// Vak as a whole process, copied into the test's folder so that its settings file is written
+// there: whatever it is started on, it neither hangs nor outlives a termination request, also
+// while a start-up message box is open, and it remembers the group file by its absolute path.
+TEST_F(StartupTest, ProgramStartedOnAnyPathEndsPromptlyWhenTheSystemAsksAndRemembersItAbsolutely)
+{
+    const QString program = m_dir.filePath(QStringLiteral("Vak"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VAK_APP_PATH), program));
+    WriteGroup(SimpleGroup(3), "Skupina3.t09");
+    fixtures::GroupBuilder refused = SimpleGroup(3);
+    refused.RawHeaderByte(HDR_PUBLISHERS, 200);
+    WriteGroup(refused, "Neplatna.t09");
+    ASSERT_EQ(::mkfifo(TempFile("Roura.t09").c_str(), 0666), 0);
+
+    for (const char* argument : {"Skupina3.t09", "Neplatna.t09", "Roura.t09"}) {
+        SCOPED_TRACE(argument);
+        QProcess vak;
+        vak.setWorkingDirectory(m_dir.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        vak.setProcessEnvironment(environment);
+        vak.start(program, {QString::fromLatin1(argument)});
+        ASSERT_TRUE(vak.waitForStarted(5000));
+        QTest::qWait(2500);  // the window, or the box about the refused file, is up by now
+        ASSERT_EQ(vak.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(vak.processId()), SIGTERM);
+        const bool ended = vak.waitForFinished(5000);
+        if (!ended)
+            vak.kill();
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(vak.exitStatus(), QProcess::NormalExit);
+        const CSettingsFile settings(TempFile("Vak.ini"));
+        EXPECT_EQ(settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), TempFile(argument));
+    }
 }
 
 } // namespace
