@@ -31,6 +31,7 @@ namespace {
 
 constexpr const char* GROUP_FILE_PATTERN = "*.t09 *.T09";
 constexpr int TERMINATION_RETRY_MS = 20;
+constexpr const char* USER_DATA_FOLDER = "Vak";  // under the user's data folder (~/.local/share)
 
 // Counts a command in progress, so that a request to end the program waits for it.
 class BusyScope {
@@ -332,9 +333,10 @@ bool CMainDlg::SaveKeptCopy()
     namespace fs = std::filesystem;
     const fs::path groupFile(m_strPath);
     const std::time_t now = std::time(nullptr);
-    const std::tm local = *std::localtime(&now);
+    std::tm local{};
+    localtime_r(&now, &local);
     std::error_code error;
-    const fs::path dataFolder = fs::path(XdgUserFolder("XDG_DATA_HOME", ".local/share")) / "Vak";
+    const fs::path dataFolder = fs::path(XdgUserFolder("XDG_DATA_HOME", ".local/share")) / USER_DATA_FOLDER;
     for (const fs::path& folder : {groupFile.parent_path(), dataFolder}) {
         fs::create_directories(folder, error);
         for (int attempt = 1; attempt <= 9; ++attempt) {
