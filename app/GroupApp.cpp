@@ -3,6 +3,7 @@
 #include "app/GroupApp.h"
 
 #include "app/AppIcon.h"
+#include "app/CzechTranslation.h"
 #include "app/MessageBox.h"
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
@@ -28,6 +29,8 @@ bool CGroupApp::InitInstance()
 {
     const CSettingsFile settings =
         CSettingsFile::ForExecutable(applicationFilePath().toStdString(), ApplicationTitle().toStdString());
+    // Message boxes and the file and print dialogs answer in Czech like the rest of the program.
+    const CCzechTranslation translation;
     CXdgTelephony telephony;
     CMessageBoxSink messages;
     CTerminationWatcher watcher;

@@ -75,6 +75,10 @@ enum StringId : int {
     IDS_SAVE_FAILED_QUIT = 1500,     // "Zprávy nebyly uloženy. Ukončit program přesto?"
     IDS_FILE_CHANGED = 1501,         // "Soubor %1 byl od načtení změněn. ..."
     IDS_FILE_INVALID = 1502,         // "Soubor %1 není platný seznam skupiny a nebude načten."
+    IDS_NO = 1510,                   // "Ne", with IDS_YES the answers of a question
+    IDS_CANCEL = 1511,               // "Zrušit"
+    IDS_OPEN = 1512,                 // "Otevřít", the file dialog's button
+    IDS_PRINT = 1513,                // "Tisk", the print dialog's button
 };
 
 } // namespace vak
