@@ -8,6 +8,7 @@
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
 #include "data/ReportMonth.h"
+#include "mail/XdgMail.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 
@@ -32,12 +33,14 @@ bool CGroupApp::InitInstance()
     // Message boxes and the file and print dialogs answer in Czech like the rest of the program.
     const CCzechTranslation translation;
     CXdgTelephony telephony;
+    CXdgMail mail;
     CMessageBoxSink messages;
     CTerminationWatcher watcher;
 
     MainDlgContext context;
     context.settings = &settings;
     context.telephony = &telephony;
+    context.mail = &mail;
     context.commandLine = CommandLineOf(arguments());
     context.today = LocalToday();
 

@@ -26,6 +26,9 @@ inline constexpr const char* TEXT_NO_PRINTER = "No Printer";
 inline constexpr const char* TEXT_NO_HDC = "no hdc";
 inline constexpr const char* TEXT_NO_TELEPHONY = "Telephone service not available";
 inline constexpr const char* TEXT_BAD_PROCADDRESS = "bad procaddress";
+inline constexpr const char* TEXT_MAIL_MISSING = "Unable to load mail system support.";
+inline constexpr const char* TEXT_MAIL_INVALID = "Mail system DLL is invalid.";
+inline constexpr const char* TEXT_MAIL_FAILED = "Send Mail failed to send message.";
 // Fixed Czech texts of the core that have no string-table id.
 inline constexpr const char* TEXT_NOTES_FULL = "Mimo prostor pro poznámky";
 inline constexpr const char* TEXT_GROUP_TOO_SMALL = "Skupina má méně než 3 zvěstovatele";
