@@ -59,13 +59,8 @@ public:
 // act as a machine without (or with a broken) mail system and as the mail client's answer.
 class RecordingMail : public CMailSystem {
 public:
-    LoadResult Load() override
-    {
-        ++loads;
-        return load;
-    }
+    LoadResult Load() override { return load; }
     unsigned long SendMail(const MapiMessage& message, unsigned long flags) override;
-    void Unload() override { ++unloads; }
 
     struct Sent {
         MapiMessage message;
@@ -76,8 +71,6 @@ public:
     std::vector<Sent> sent;
     LoadResult load = LoadResult::Loaded;
     unsigned long result = SUCCESS_SUCCESS;
-    int loads = 0;
-    int unloads = 0;
 };
 
 // The main window with its report entry replaced by a test action.
