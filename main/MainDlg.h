@@ -16,8 +16,8 @@
 namespace vak {
 
 class CListBox;
-class CMessageBoxSink;
 class CMailSystem;
+class CMessageBoxSink;
 class CSettingsFile;
 class CTelephony;
 
@@ -46,16 +46,15 @@ public:
     void OnOK();
     void OnCancel();
     void OnLoadNewList();
+    // Writes the report file beside the group file and offers to mail it to the secretary.
+    // Returns true when the mail was handed to the mail client.
+    bool SendReportFile();
     void OnPreview();
     void OnDial();
     void OnNextPhone();
     void OnHelpTips();
     void SendReminder();
     void PreviewReminder();
-
-    // Writes the report file beside the group file and offers to mail it to the secretary.
-    // Returns true when the mail was handed to the mail client.
-    bool SendReportFile();
 
     // The publisher list and status texts.
     void FillPublisherList();
