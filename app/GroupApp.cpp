@@ -3,10 +3,12 @@
 #include "app/GroupApp.h"
 
 #include "app/AppIcon.h"
+#include "app/CzechTranslation.h"
 #include "app/MessageBox.h"
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
 #include "data/ReportMonth.h"
+#include "mail/XdgMail.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 
@@ -28,13 +30,17 @@ bool CGroupApp::InitInstance()
 {
     const CSettingsFile settings =
         CSettingsFile::ForExecutable(applicationFilePath().toStdString(), ApplicationTitle().toStdString());
+    // Message boxes and the file and print dialogs answer in Czech like the rest of the program.
+    const CCzechTranslation translation;
     CXdgTelephony telephony;
+    CXdgMail mail;
     CMessageBoxSink messages;
     CTerminationWatcher watcher;
 
     MainDlgContext context;
     context.settings = &settings;
     context.telephony = &telephony;
+    context.mail = &mail;
     context.commandLine = CommandLineOf(arguments());
     context.today = LocalToday();
 

@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
+#include "main/BusyScope.h"
 #include "main/FileDlg.h"
 #include "main/MainRules.h"
 #include "main/Telephony.h"
@@ -32,18 +33,6 @@ namespace {
 constexpr const char* GROUP_FILE_PATTERN = "*.t09 *.T09";
 constexpr int TERMINATION_RETRY_MS = 20;
 constexpr const char* USER_DATA_FOLDER = "Vak";  // under the user's data folder (~/.local/share)
-
-// Counts a command in progress, so that a request to end the program waits for it.
-class BusyScope {
-public:
-    explicit BusyScope(int& busy) : m_busy(busy) { ++m_busy; }
-    ~BusyScope() { --m_busy; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    int& m_busy;
-};
 
 std::string CurrentDirectory()
 {
@@ -90,13 +79,13 @@ void CMainDlg::ConnectHandlers()
     m_controls.OnClicked(IDOK, [this] { OnOK(); });
     m_controls.OnClicked(IDCANCEL, [this] { OnCancel(); });
     m_controls.OnClicked(IDC_LOAD_LIST, [this] { OnLoadNewList(); });
-    m_controls.OnClicked(IDC_SEND_REPORT, [this] { OnSendReport(); });
+    m_controls.OnClicked(IDC_SEND_REPORT, [this] { FocusListAfterMail(SendReportFile()); });
     m_controls.OnClicked(IDC_PREVIEW, [this] { OnPreview(); });
     m_controls.OnClicked(IDC_DIAL, [this] { OnDial(); });
     m_controls.OnClicked(IDC_NEXT_PHONE, [this] { OnNextPhone(); });
     m_controls.OnClicked(IDC_HELP_TIPS, [this] { OnHelpTips(); });
-    m_controls.OnClicked(IDC_SEND_REMINDER, [this] { OnSendReminder(); });
-    m_controls.OnClicked(IDC_PREVIEW_REMINDER, [this] { OnPreviewReminder(); });
+    m_controls.OnClicked(IDC_SEND_REMINDER, [this] { SendReminder(); });
+    m_controls.OnClicked(IDC_PREVIEW_REMINDER, [this] { PreviewReminder(); });
 }
 
 void CMainDlg::OnInitDialog()
@@ -221,12 +210,6 @@ void CMainDlg::OnLoadNewList()
     FocusList();
 }
 
-// Writing and mailing the report file comes with mail.
-void CMainDlg::OnSendReport()
-{
-    FocusList();
-}
-
 void CMainDlg::OnPreview()
 {
     BusyScope busy(m_nBusy);
@@ -263,18 +246,6 @@ void CMainDlg::OnHelpTips()
     for (int id = IDS_TIPS_FIRST; id <= IDS_TIPS_LAST; ++id)
         tips += ResString(id);
     ShowMessage(Q(tips), MsgIcon::Information);
-    FocusList();
-}
-
-// Reminder mails come with mail.
-void CMainDlg::OnSendReminder()
-{
-    FocusList();
-}
-
-// The reminder preview comes with mail.
-void CMainDlg::OnPreviewReminder()
-{
     FocusList();
 }
 

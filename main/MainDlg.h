@@ -16,6 +16,7 @@
 namespace vak {
 
 class CListBox;
+class CMailSystem;
 class CMessageBoxSink;
 class CSettingsFile;
 class CTelephony;
@@ -26,6 +27,7 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;  // the about item of the system men
 struct MainDlgContext {
     const CSettingsFile* settings = nullptr;
     CTelephony* telephony = nullptr;
+    CMailSystem* mail = nullptr;   // nullptr: no mail system installed
     std::string commandLine;    // the program's arguments joined into one text
     CivilDate today;            // the clock's local date at start-up
 };
@@ -44,13 +46,15 @@ public:
     void OnOK();
     void OnCancel();
     void OnLoadNewList();
-    void OnSendReport();
+    // Writes the report file beside the group file and offers to mail it to the secretary.
+    // Returns true when the mail was handed to the mail client.
+    bool SendReportFile();
     void OnPreview();
     void OnDial();
     void OnNextPhone();
     void OnHelpTips();
-    void OnSendReminder();
-    void OnPreviewReminder();
+    void SendReminder();
+    void PreviewReminder();
 
     // The publisher list and status texts.
     void FillPublisherList();
@@ -105,6 +109,7 @@ private:
     void ShowContacts();
     void ShowListButtons();
     void FocusList();
+    void FocusListAfterMail(bool handedOver);
     int SelectedPublisher() const;
     void ShowMessage(const QString& text, MsgIcon icon);
 

@@ -84,6 +84,10 @@ constexpr StringEntry STRING_TABLE[] = {
     {1501, "Soubor %1 byl od načtení změněn. Přepsat ho zadanými zprávami?"},
     {1502, "Soubor %1 není platný seznam skupiny a nebude načten."},
     {1503, "Soubor %1 nemohl převzít zadané zprávy a zůstal beze změny. Zprávy jsou uloženy v novém souboru %2."},
+    {1510, "Ne"},
+    {1511, "Zrušit"},
+    {1512, "Otevřít"},
+    {1513, "Tisk"},
 };
 
 constexpr bool IsSortedById()

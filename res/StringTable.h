@@ -26,6 +26,9 @@ inline constexpr const char* TEXT_NO_PRINTER = "No Printer";
 inline constexpr const char* TEXT_NO_HDC = "no hdc";
 inline constexpr const char* TEXT_NO_TELEPHONY = "Telephone service not available";
 inline constexpr const char* TEXT_BAD_PROCADDRESS = "bad procaddress";
+inline constexpr const char* TEXT_MAIL_MISSING = "Unable to load mail system support.";
+inline constexpr const char* TEXT_MAIL_INVALID = "Mail system DLL is invalid.";
+inline constexpr const char* TEXT_MAIL_FAILED = "Send Mail failed to send message.";
 // Fixed Czech texts of the core that have no string-table id.
 inline constexpr const char* TEXT_NOTES_FULL = "Mimo prostor pro poznámky";
 inline constexpr const char* TEXT_GROUP_TOO_SMALL = "Skupina má méně než 3 zvěstovatele";
@@ -76,6 +79,10 @@ enum StringId : int {
     IDS_FILE_CHANGED = 1501,         // "Soubor %1 byl od načtení změněn. ..."
     IDS_FILE_INVALID = 1502,         // "Soubor %1 není platný seznam skupiny a nebude načten."
     IDS_KEPT_COPY = 1503,            // "Soubor %1 nemohl převzít zadané zprávy ... v novém souboru %2."
+    IDS_NO = 1510,                   // "Ne", with IDS_YES the answers of a question
+    IDS_CANCEL = 1511,               // "Zrušit"
+    IDS_OPEN = 1512,                 // "Otevřít", the file dialog's button
+    IDS_PRINT = 1513,                // "Tisk", the print dialog's button
 };
 
 } // namespace vak

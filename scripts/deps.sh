@@ -2,7 +2,7 @@
 VAK_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   xdg-utils shared-mime-info desktop-file-utils xvfb xauth fonts-dejavu-core
   clang-14 libclang-rt-14-dev
 )

@@ -167,7 +167,8 @@ TEST_F(MainWindowTest, ButtonsOfLaterCommandsReturnTheFocusToTheList)
         EXPECT_FALSE(dlg.IsClosed());
     }
     EXPECT_EQ(dlg.previews, 1);
-    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+    // The report file's place, the reminder's address and the reminder's text.
+    EXPECT_EQ(m_boxes->Shown().size(), 3);
 }
 
 } // namespace

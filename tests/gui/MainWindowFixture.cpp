@@ -7,12 +7,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QFile>
 #include <QTest>
 #include <QWidget>
 
 namespace vak::test {
+
+unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long flags)
+{
+    const QWidget* window = QApplication::activeWindow();
+    const QCursor* cursor = QApplication::overrideCursor();
+    sent.push_back({message, flags, window && !window->isEnabled(), cursor && cursor->shape() == Qt::WaitCursor});
+    return result;
+}
 
 MainWindowTest::MainWindowTest() : m_settings(m_dir.filePath(QStringLiteral("Vak.ini")).toStdString())
 {
@@ -53,6 +62,7 @@ TestMainDlg& MainWindowTest::Open(const std::string& commandLine, CivilDate toda
     MainDlgContext context;
     context.settings = &m_settings;
     context.telephony = &m_telephony;
+    context.mail = m_mailSystem;
     context.commandLine = commandLine;
     context.today = today;
     m_dlg = std::make_unique<TestMainDlg>(m_messages, context);

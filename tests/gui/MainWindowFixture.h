@@ -1,11 +1,12 @@
 // Test fixture for the main window: a fresh group file in a temporary folder, the settings file
-// beside it, scripted message boxes and file dialogs, a recording telephone, and helpers that
-// press keys and read what the user would see.
+// beside it, scripted message boxes and file dialogs, a recording telephone and mail system, and
+// helpers that press keys and read what the user would see.
 #pragma once
 
 #include "app/MessageBox.h"
 #include "app/SettingsFile.h"
 #include "fixtures/GroupBuilder.h"
+#include "mail/MapiMessage.h"
 #include "main/FileDlg.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
@@ -52,6 +53,24 @@ public:
     };
     std::vector<Call> calls;
     bool available = true;
+};
+
+// Records every message handed to it, with what the user saw meanwhile; `load` and `result`
+// act as a machine without (or with a broken) mail system and as the mail client's answer.
+class RecordingMail : public CMailSystem {
+public:
+    LoadResult Load() override { return load; }
+    unsigned long SendMail(const MapiMessage& message, unsigned long flags) override;
+
+    struct Sent {
+        MapiMessage message;
+        unsigned long flags = 0;
+        bool windowDisabled = false;   // the active window could take no input meanwhile
+        bool waitCursor = false;       // the wait cursor was shown meanwhile
+    };
+    std::vector<Sent> sent;
+    LoadResult load = LoadResult::Loaded;
+    unsigned long result = SUCCESS_SUCCESS;
 };
 
 // The main window with its report entry replaced by a test action.
@@ -109,6 +128,8 @@ public:
     QTemporaryDir m_dir;
     CSettingsFile m_settings;
     RecordingTelephony m_telephony;
+    RecordingMail m_mail;
+    CMailSystem* m_mailSystem = &m_mail;   // the mail system the window is opened with
     CMessageBoxSink m_messages;
     std::optional<MessageBoxScript> m_boxes{std::in_place};
     FileDlgScript m_files;

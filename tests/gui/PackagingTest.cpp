@@ -1,5 +1,5 @@
 // The desktop integration as installed: the MIME database names group and report files in any
-// letter case, and the desktop entry opens them with Vak.
+// letter case, and the desktop entry opens group files with Vak but leaves report files alone.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -51,14 +51,33 @@ TEST(PackagingTest, MimeTypesNameGroupAndReportFilesInAnyLetterCase)
     }
 }
 
-TEST(PackagingTest, DesktopEntryOpensBothFileTypesWithVak)
+TEST(PackagingTest, DesktopEntryOpensGroupFilesButNotReportFiles)
 {
     QFile entry(QStringLiteral(VAK_SOURCE_DIR "/packaging/vak.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
     EXPECT_TRUE(lines.contains(QStringLiteral("Exec=Vak %f")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Icon=vak")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("MimeType=application/x-vak-group;application/x-vak-report;")));
+
+    // Installed into a desktop of its own, it is the default program of group files only: Vak
+    // opens .t09 files, and a report file double-clicked would open the remembered group.
+    QTemporaryDir dir;
+    const QString applications = dir.filePath(QStringLiteral("share/applications"));
+    ASSERT_TRUE(QDir().mkpath(applications));
+    ASSERT_TRUE(QFile::copy(entry.fileName(), applications + QStringLiteral("/vak.desktop")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    ASSERT_EQ(RunTool(QStringLiteral("update-desktop-database"), {applications}, environment), QString());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("share")));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), dir.filePath(QStringLiteral("nothing")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir.filePath(QStringLiteral("nothing")));
+    environment.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+    environment.remove(QStringLiteral("KDE_FULL_SESSION"));
+    const auto defaultFor = [&](const QString& type) {
+        return RunTool(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type}, environment);
+    };
+    EXPECT_EQ(defaultFor(QStringLiteral("application/x-vak-group")), QStringLiteral("vak.desktop"));
+    EXPECT_EQ(defaultFor(QStringLiteral("application/x-vak-report")), QString());
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+// The main window's mail commands: writing and sending the report file to the secretary, and
+// the reminder to a publisher whose report is missing, with its preview.
+#include "main/MainDlg.h"
+
+#include "app/ListBox.h"
+#include "app/QtText.h"
+#include "mail/MapiMail.h"
+#include "mail/ReportMail.h"
+#include "main/BusyScope.h"
+#include "main/MainRules.h"
+
+#include <filesystem>
+
+namespace vak {
+
+namespace {
+
+// The file's full path for the mail client; the path as given when it cannot be made absolute.
+std::string FullPath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+} // namespace
+
+bool CMainDlg::SendReportFile()
+{
+    if (!HasGroupExtension(m_strPath))
+        return false;
+    BusyScope busy(m_nBusy);
+    const std::string reportFile = ReportFileName(m_strPath);
+    if (!SaveGroupFile(reportFile))
+        return false;
+    const std::string message = ReportSavedMessage(reportFile, m_strSecretaryMail);
+    if (m_strSecretaryMail.empty()) {
+        ShowMessage(Q(message), MsgIcon::Information);
+        return false;
+    }
+    // No leaves the file on disk, to be sent later.
+    if (!AskYesNo(message, /*answerWhenUnattended=*/false))
+        return false;
+
+    CMapiMail mail(m_context.mail, this);
+    if (mail.TakeError() != MAIL_ERROR_NONE)
+        return false;
+    mail.SetOriginatorName(MAIL_ORIGINATOR);
+    mail.AddRecipients(m_strSecretaryMail);
+    mail.SetSubject(ReportMailSubject(m_nGroup, m_nMonth));
+    mail.m_strBody = ReportMailBody(m_nGroup, m_nMonth);
+    mail.AddAttachment(FullPath(reportFile));
+    return mail.SendMail(0);
+}
+
+void CMainDlg::SendReminder()
+{
+    if (m_strEmail.empty())
+        return;
+    BusyScope busy(m_nBusy);
+    ShowMessage(Q(m_strEmail), MsgIcon::Information);
+    bool handedOver = false;
+    {
+        CMapiMail mail(m_context.mail, this);
+        if (mail.TakeError() == MAIL_ERROR_NONE) {
+            mail.m_strBody = ReminderText(m_nMonth);
+            mail.SetOriginatorName(MAIL_ORIGINATOR);
+            mail.AddRecipients(m_strEmail);
+            mail.SetSubject(REMINDER_SUBJECT);
+            handedOver = mail.SendMail(0);
+        }
+    }
+    FocusListAfterMail(handedOver);
+}
+
+void CMainDlg::PreviewReminder()
+{
+    BusyScope busy(m_nBusy);
+    ShowMessage(Q(ReminderText(m_nMonth)), MsgIcon::Information);
+    FocusList();
+}
+
+// After a hand-off the mail composer may stand in front of the window: the list gets the
+// keyboard focus back without raising the window over the composer.
+void CMainDlg::FocusListAfterMail(bool handedOver)
+{
+    if (handedOver)
+        m_pList->setFocus(Qt::OtherFocusReason);
+    else
+        FocusList();
+}
+
+} // namespace vak
