@@ -2,6 +2,7 @@
 #include "mail/XdgMail.h"
 
 #include "app/QtText.h"
+#include "main/Telephony.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -18,9 +19,13 @@ namespace {
 const QString XDG_EMAIL = QStringLiteral("xdg-email");
 } // namespace
 
+// Without a mail composer registered for mailto: URIs, xdg-email would fall back to a text web
+// browser, which is no mail client: that counts as no mail system.
 CMailSystem::LoadResult CXdgMail::Load()
 {
-    return QStandardPaths::findExecutable(XDG_EMAIL).isEmpty() ? LoadResult::Missing : LoadResult::Loaded;
+    if (QStandardPaths::findExecutable(XDG_EMAIL).isEmpty() || !HasSchemeHandler(QStringLiteral("mailto")))
+        return LoadResult::Missing;
+    return LoadResult::Loaded;
 }
 
 QStringList CXdgMail::Arguments(const MapiMessage& message)

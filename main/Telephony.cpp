@@ -18,11 +18,11 @@ QString TelUri(const QString& number)
     return QStringLiteral("tel:") + QString::fromLatin1(QUrl::toPercentEncoding(number, "+"));
 }
 
-bool CXdgTelephony::HasTelHandler()
+bool HasSchemeHandler(const QString& scheme)
 {
     QProcess query;
     query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/tel")});
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/") + scheme});
     if (!query.waitForFinished(QUERY_TIMEOUT_MS)) {
         query.kill();
         query.waitForFinished();
@@ -34,7 +34,7 @@ bool CXdgTelephony::HasTelHandler()
 
 bool CXdgTelephony::RequestMakeCall(const QString& number, const QString&)
 {
-    if (!HasTelHandler())
+    if (!HasSchemeHandler(QStringLiteral("tel")))
         return false;
     // Started without a shell, with the URI as the only argument; the handler may run as long
     // as the call lasts, so it is not waited for.

@@ -22,9 +22,11 @@ public:
 class CXdgTelephony : public CTelephony {
 public:
     bool RequestMakeCall(const QString& number, const QString& calledParty) override;
-    // Whether the desktop names an application for tel: URIs.
-    static bool HasTelHandler();
 };
+
+// Whether the desktop names an application for `scheme` URIs ("tel", "mailto"), as
+// `xdg-mime query default x-scheme-handler/SCHEME` tells.
+bool HasSchemeHandler(const QString& scheme);
 
 // "tel:" followed by the number exactly as stored, percent-encoded (spaces become %20).
 QString TelUri(const QString& number);

@@ -59,7 +59,7 @@ TEST(RecordingDialerTest, RegisteredHandlerReceivesTheTelUri)
     RecordingDesktop desktop;
     desktop.RegisterHandler(QStringLiteral("tel"));
     CXdgTelephony telephony;
-    ASSERT_TRUE(CXdgTelephony::HasTelHandler());
+    ASSERT_TRUE(HasSchemeHandler(QStringLiteral("tel")));
     ASSERT_TRUE(telephony.RequestMakeCall(QStringLiteral("+420 602 111 222"), QStringLiteral("Novák, Jan")));
     EXPECT_EQ(desktop.WaitForArgument(), QByteArray("tel:+420%20602%20111%20222"));
 }
@@ -68,7 +68,7 @@ TEST(RecordingDialerTest, WithoutARegisteredHandlerNoCallIsRequested)
 {
     RecordingDesktop desktop;
     CXdgTelephony telephony;
-    EXPECT_FALSE(CXdgTelephony::HasTelHandler());
+    EXPECT_FALSE(HasSchemeHandler(QStringLiteral("tel")));
     EXPECT_FALSE(telephony.RequestMakeCall(QStringLiteral("602 111 222"), QString()));
     QTest::qWait(200);
     EXPECT_FALSE(desktop.HandlerRan());

@@ -90,9 +90,16 @@ TEST_F(XdgMailTest, FailuresOfTheHandOff)
     EXPECT_EQ(CXdgMail::Arguments(message).mid(1, 2),
               QStringList({QStringLiteral("--attach"), QFileInfo(QStringLiteral("-v.t19")).absoluteFilePath()}));
 
+    EXPECT_EQ(m_xdg.Load(), CMailSystem::LoadResult::Loaded);
     const QTemporaryDir emptyFolder;
     m_desktop.environment.Set("PATH", emptyFolder.path().toUtf8());
     EXPECT_EQ(m_xdg.Load(), CMailSystem::LoadResult::Missing);
+}
+
+TEST(XdgMailWithoutComposerTest, NoRegisteredComposerIsNoMailSystem)
+{
+    RecordingDesktop desktop;  // nothing registered for mailto:
+    EXPECT_EQ(CXdgMail().Load(), CMailSystem::LoadResult::Missing);
 }
 
 TEST(XdgMailWaitTest, AToolStillRunningAfterTheWaitHasHandedTheMessageOver)
