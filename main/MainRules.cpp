@@ -1,8 +1,6 @@
 // The main window's rules on paths, telephone numbers and addresses.
 #include "main/MainRules.h"
 
-#include "data/Cp1250.h"
-
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -44,22 +42,6 @@ std::string StartupGroupPath(const std::string& commandLine, const std::string& 
     std::string path = commandLine;
     path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
     return HasGroupExtension(path) ? path : rememberedPath;
-}
-
-bool IsValidPhone(const std::string& phone)
-{
-    return Cp1250Length(phone) > SHORTEST_INVALID_PHONE;
-}
-
-std::uint8_t GatherValidPhones(const std::array<std::string, 3>& phones, std::array<std::string, 3>& gathered)
-{
-    std::uint8_t valid = 0;
-    for (const std::string& phone : phones) {
-        gathered[valid] = phone;
-        if (IsValidPhone(phone))
-            ++valid;
-    }
-    return valid;
 }
 
 bool TrimAndCheckEmail(std::string& address)
