@@ -35,6 +35,7 @@ bool CGroupApp::InitInstance()
     MainDlgContext context;
     context.settings = &settings;
     context.telephony = &telephony;
+    context.printers = this;
     context.commandLine = CommandLineOf(arguments());
     context.today = LocalToday();
 

@@ -36,6 +36,9 @@ public:
 
     // Loading and saving.
     bool LoadGroupFile(const std::string& path);
+    // Sets the report month to `month` (0..11) as loading a file of that month does: the year
+    // is the latest in which it is not after the clock's month, with its slot, index and form.
+    void ApplyFileMonth(int month);
     bool SaveGroupFile(const std::string& path);
     bool AllocGroupData();
     void FreeGroupData();
@@ -120,7 +123,6 @@ private:
     void WriteText(int p, std::size_t offset, std::size_t width, const std::string& text);
     void ReadGroupBytes(std::FILE* file);
     void RefuseFile(const std::string& path);
-    void ApplyFileMonth(int month);
 
     MessageSink& m_messages;
     CivilDate m_today;

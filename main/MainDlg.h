@@ -17,6 +17,7 @@ namespace vak {
 
 class CListBox;
 class CMessageBoxSink;
+class CPrinterChoice;
 class CSettingsFile;
 class CTelephony;
 
@@ -26,6 +27,7 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;  // the about item of the system men
 struct MainDlgContext {
     const CSettingsFile* settings = nullptr;
     CTelephony* telephony = nullptr;
+    CPrinterChoice* printers = nullptr;  // the application's printer choice
     std::string commandLine;    // the program's arguments joined into one text
     CivilDate today;            // the clock's local date at start-up
 };
@@ -66,6 +68,7 @@ public:
 
     QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
     CListBox* PublisherList() const { return m_pList; }
+    CPrinterChoice* Printers() const { return m_context.printers; }
 
     // State of the window (members named as the rest of the program knows them).
     int m_bFilter = 0;                   // check box "Omezit na neodevzdané zprávy"
