@@ -1,7 +1,10 @@
 // The application's printer choice and its print-setup dialog.
 #include "app/PrinterChoice.h"
 
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -31,6 +34,14 @@ bool CPrinterChoice::RunSetupDialog(QPrinter& printer, QWidget* parent)
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    // The output file's completer reads files to tell their type and hangs the program for good
+    // on some system files (typing "/proc/" is enough); the file is typed or browsed instead.
+    for (auto* edit : dialog.findChildren<QLineEdit*>())
+        edit->setCompleter(nullptr);
+    // Nothing is printed from here: the dialog only chooses.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/MessageBox.h"
+#include "app/PrinterChoice.h"
 #include "app/SettingsFile.h"
 #include "fixtures/GroupBuilder.h"
 #include "main/FileDlg.h"
@@ -109,6 +110,7 @@ public:
     QTemporaryDir m_dir;
     CSettingsFile m_settings;
     RecordingTelephony m_telephony;
+    CPrinterChoice* m_printers = nullptr;  // the printer choice the window is opened with
     CMessageBoxSink m_messages;
     std::optional<MessageBoxScript> m_boxes{std::in_place};
     FileDlgScript m_files;
