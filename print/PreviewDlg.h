@@ -21,7 +21,6 @@ class CPreviewDlg;
 // The pane of the preview (item 130, an owner-drawn button): it paints the preview page of its
 // dialog and never the button.
 class CPreviewPane : public QObject {
-    Q_OBJECT
 public:
     // Takes over the painting of `item`. The widget is stretched over `frameInside` (the inside
     // of the frame around it) so that the strip the page paints below the pane shows; the

@@ -22,7 +22,7 @@ public:
     QString pdfPath;        // chosen as "print to file" when the dialog is answered with OK
     bool answerOk = true;
     int dialogs = 0;
-    QString seededWith;     // the output file the dialog was shown with
+    QString seededWith;  // the output file the dialog was shown with
 
 protected:
     QString DefaultPrinterName() const override { return defaultPrinter; }
@@ -78,21 +78,6 @@ protected:
     std::unique_ptr<CPreviewDlg> m_preview;
 };
 
-TEST_F(PreviewTest, OpensOnTheFirstPageWithTheMonthInItsCaption)
-{
-    CPreviewDlg& preview = OpenPreview(12);
-    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Březen - odevzdané zprávy"));
-    EXPECT_EQ(Button(IDCANCEL)->text(), QStringLiteral("&Zavřít"));
-    EXPECT_EQ(Button(IDC_PRINT)->text(), QStringLiteral("&Tisknout"));
-    EXPECT_EQ(Button(IDC_PRINTER_SETUP)->text(), QStringLiteral("Nastavení &tiskárny"));
-    EXPECT_EQ(preview.GetDlgItem(IDC_PREVIEW_PANE)->focusPolicy(), Qt::NoFocus);
-    // 18 or fewer publishers: one page and no arrows.
-    EXPECT_EQ(preview.m_nFirst, 0);
-    EXPECT_EQ(preview.m_nLast, 12);
-    EXPECT_EQ(Arrow(IDC_PREV_PAGE), QString());
-    EXPECT_EQ(Arrow(IDC_NEXT_PAGE), QString());
-}
-
 TEST_F(PreviewTest, PagesThroughFortyAndNineteenPublishers)
 {
     struct Step {
@@ -113,8 +98,10 @@ TEST_F(PreviewTest, PagesThroughFortyAndNineteenPublishers)
         {IDC_PREV_PAGE, 1, 19, "< < <", ""},
         {IDC_PREV_PAGE, 0, 18, "> > >", ""},
     };
-    for (const auto& [count, steps] : {std::pair{40, forty}, std::pair{19, nineteen}}) {
+    const std::vector<Step> twelve = {{0, 0, 12, "", ""}};  // one page, no arrows
+    for (const auto& [count, steps] : {std::pair{40, forty}, std::pair{19, nineteen}, std::pair{12, twelve}}) {
         CPreviewDlg& preview = OpenPreview(count);
+        EXPECT_EQ(preview.windowTitle(), QStringLiteral("Březen - odevzdané zprávy"));
         for (std::size_t i = 0; i < steps.size(); ++i) {
             SCOPED_TRACE(testing::Message() << count << " publishers, step " << i);
             if (steps[i].click)
@@ -133,16 +120,11 @@ TEST_F(PreviewTest, PaneCoversItsFrameAndPaintsTheLastRowBelowItsRectangle)
     CPreviewDlg& preview = OpenPreview(18);
     QWidget* pane = preview.GetDlgItem(IDC_PREVIEW_PANE);
     const QImage image = pane->grab().toImage();
-    ASSERT_TRUE(preview.m_wndPane.m_bRectKnown);
     const QRect client = preview.m_wndPane.m_rcClient;
-    EXPECT_EQ(client.topLeft(), QPoint(0, 0));
     // The strip below the rectangle, down to the frame, belongs to the pane.
     const QFrame* frame = preview.findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_NE(frame, nullptr);
     EXPECT_EQ(pane->geometry().bottom(), frame->geometry().bottom() - frame->frameWidth());
     EXPECT_GE(pane->height(), client.height() + 5);
-    EXPECT_GT(pane->width(), client.width());
-
     // The caption band is grey; the column lines go on into the strip, the background below.
     const int firstColumn = client.width() / 4;
     EXPECT_EQ(image.pixelColor(client.width() / 8, 2), QColor(192, 192, 192));
@@ -150,21 +132,16 @@ TEST_F(PreviewTest, PaneCoversItsFrameAndPaintsTheLastRowBelowItsRectangle)
     EXPECT_EQ(image.pixelColor(firstColumn, client.height() + 4), QColor(Qt::white));
 }
 
-TEST_F(PreviewTest, PrintWithoutPrinterSaysNoPrinterAndStaysOpen)
+TEST_F(PreviewTest, PrintingWithoutPrinterOrToAFileThatCannotBeMadeSaysWhyAndStaysOpen)
 {
     CPreviewDlg& preview = OpenPreview(5);
     QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
-    EXPECT_EQ(m_boxes->Shown(), QStringList{QStringLiteral("No Printer")});
-    EXPECT_TRUE(preview.isVisible());
-}
-
-TEST_F(PreviewTest, PrintingToAFileThatCannotBeMadeSaysNoHdc)
-{
-    OpenPreview(5);
+    EXPECT_EQ(m_boxes->Last(), QStringLiteral("No Printer"));
     m_printerChoice.pdfPath = m_dir.filePath(QStringLiteral("no such folder/sheet.pdf"));
     QTest::mouseClick(Button(IDC_PRINTER_SETUP), Qt::LeftButton);
     QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
-    EXPECT_EQ(m_boxes->Shown(), QStringList{QStringLiteral("no hdc")});
+    EXPECT_EQ(m_boxes->Shown(), (QStringList{QStringLiteral("No Printer"), QStringLiteral("no hdc")}));
+    EXPECT_TRUE(preview.isVisible());
 }
 
 TEST_F(PreviewTest, PrintsTheWholeSheetOnThePrinterChosenInSetupWhateverPageIsShown)
@@ -178,20 +155,13 @@ TEST_F(PreviewTest, PrintsTheWholeSheetOnThePrinterChosenInSetupWhateverPageIsSh
     QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
     EXPECT_TRUE(m_boxes->Shown().isEmpty());
 
+    // Two pages, each with its heading; page 2 starts with publisher 33.
     const QString text = PdfText(pdf);
-    EXPECT_EQ(text.count(QStringLiteral("Kontakty pro výběr zpráv - Březen")), 2);  // two pages
-    EXPECT_EQ(text.count(QStringLiteral("Skupina #3")), 2);
-    for (int p : {1, 18, 32, 33, 40})
-        EXPECT_TRUE(text.contains(QStringLiteral("Příjmení%1, Jméno%1").arg(p))) << p;
-    // Page 2 starts with publisher 33.
+    EXPECT_EQ(text.count(QStringLiteral("Kontakty pro výběr zpráv - Březen")), 2);
+    EXPECT_TRUE(text.contains(QStringLiteral("Příjmení1, Jméno1")));
     const qsizetype pageBreak = text.indexOf(QLatin1Char('\f'));
     EXPECT_LT(text.indexOf(QStringLiteral("Příjmení32,")), pageBreak);
     EXPECT_GT(text.indexOf(QStringLiteral("Příjmení33,")), pageBreak);
-
-    // Each print rewrites the file.
-    QFile::remove(pdf);
-    QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
-    EXPECT_TRUE(QFile::exists(pdf));
 }
 
 TEST(PrinterChoiceTest, SetupChoiceIsKeptUntilChangedAndCancelKeepsIt)
@@ -210,13 +180,6 @@ TEST(PrinterChoiceTest, SetupChoiceIsKeptUntilChangedAndCancelKeepsIt)
     EXPECT_EQ(printers.seededWith, QStringLiteral("/tmp/a.pdf"));
     EXPECT_EQ(printers.CurrentPrinter()->outputFileName(), QStringLiteral("/tmp/a.pdf"));
     EXPECT_EQ(printers.dialogs, 2);
-
-    // Cancel without an earlier choice chooses nothing.
-    TestPrinterChoice fresh;
-    fresh.answerOk = false;
-    fresh.OnFilePrintSetup(nullptr);
-    EXPECT_FALSE(fresh.HasChoice());
-    EXPECT_EQ(fresh.CurrentPrinter(), nullptr);
 }
 
 } // namespace
