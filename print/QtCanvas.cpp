@@ -63,15 +63,15 @@ QFont CQtCanvas::FontFor(const FontSpec& font) const
 {
     if (font.stock == StockFont::AnsiVariable)
         return m_uiFont;
-    const FontSpec spec = font.stock == StockFont::DeviceDefault ? FontSpec::Face(ARIAL, DEVICE_DEFAULT_POINTS) : font;
+    const FontSpec wanted = font.stock == StockFont::DeviceDefault ? FontSpec::Face(ARIAL, DEVICE_DEFAULT_POINTS) : font;
     QFont qfont;
-    QStringList faces = {ToQString(spec.face)};
-    if (spec.face == ARIAL)
+    QStringList faces = {ToQString(wanted.face)};
+    if (wanted.face == ARIAL)
         faces += ArialSubstitutes();
     qfont.setFamilies(faces);
     // Points for the device's resolution, rounded as the em height of a font asked by points.
-    qfont.setPixelSize(std::max(1, (spec.points * DpiY() + POINTS_PER_INCH / 2) / POINTS_PER_INCH));
-    qfont.setWeight(spec.weight >= WEIGHT_BOLD ? QFont::Bold : QFont::Normal);
+    qfont.setPixelSize(std::max(1, (wanted.points * DpiY() + POINTS_PER_INCH / 2) / POINTS_PER_INCH));
+    qfont.setWeight(wanted.weight >= WEIGHT_BOLD ? QFont::Bold : QFont::Normal);
     return qfont;
 }
 
