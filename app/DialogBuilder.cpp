@@ -96,6 +96,8 @@ bool CDialogControls::Build(QDialog& dialog, int templateId)
         widget->setGeometry(DialogUnitsToPixels(units, control.x, control.y, control.w, control.h));
         if (control.style & STYLE_HIDDEN)
             widget->setVisible(false);
+        if (control.style & STYLE_NO_TABSTOP)
+            widget->setFocusPolicy(Qt::NoFocus);
         if (control.id != IDC_STATIC)
             m_items.insert(control.id, widget);
     }
@@ -113,6 +115,7 @@ QWidget* CDialogControls::Create(QDialog& dialog, const DialogControl& control) 
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: return CreateButton(&dialog, control);
     case ControlKind::CheckBox: return new QCheckBox(QString::fromUtf8(control.text), &dialog);
+    case ControlKind::OwnerDrawButton: return new QPushButton(&dialog);
     }
     return new QWidget(&dialog);
 }

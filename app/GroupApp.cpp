@@ -41,6 +41,7 @@ bool CGroupApp::InitInstance()
     context.settings = &settings;
     context.telephony = &telephony;
     context.mail = &mail;
+    context.printers = this;
     context.commandLine = CommandLineOf(arguments());
     context.today = LocalToday();
 

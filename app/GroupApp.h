@@ -2,6 +2,8 @@
 // main window as the whole life of the program.
 #pragma once
 
+#include "app/PrinterChoice.h"
+
 #include <QApplication>
 #include <QStringList>
 
@@ -9,7 +11,9 @@
 
 namespace vak {
 
-class CGroupApp : public QApplication {
+// The application object also holds the printer choice and answers the print-setup command
+// (OnFilePrintSetup), as the print preview asks it to.
+class CGroupApp : public QApplication, public CPrinterChoice {
     Q_OBJECT
 public:
     CGroupApp(int& argc, char** argv);

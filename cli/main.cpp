@@ -1,11 +1,15 @@
-// vak-cli: dumps a group file as JSON and rewrites it, for scripting and support.
+// vak-cli: dumps a group file as JSON, rewrites it and exports its report sheet as PDF, for
+// scripting and support.
 #include "cli/GroupJson.h"
+#include "cli/SheetArguments.h"
+#include "cli/SheetPdf.h"
 #include "data/GroupData.h"
 #include "data/SafeFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,6 +22,8 @@ constexpr const char* USAGE =
     "Usage:\n"
     "  vak-cli dump FILE       print the group file FILE (.t09 or .t19) as JSON on stdout\n"
     "  vak-cli save IN OUT     load the group file IN and write it to OUT as the program saves it\n"
+    "  vak-cli sheet FILE --pdf OUT [--month M] [--date YYYY-MM-DD]\n"
+    "                          write the printed report sheet of FILE as the PDF file OUT\n"
     "  vak-cli --help          show this text\n"
     "\n"
     "dump prints one JSON document (UTF-8): the header values (group, month, publishers_count,\n"
@@ -28,6 +34,9 @@ constexpr const char* USAGE =
     "save refuses a group of fewer than 2 publishers, as the program does (an input without any\n"
     "publisher is an input problem). A file too short to hold its records is not an error: the\n"
     "missing part reads as zeros. Only regular files are read.\n"
+    "sheet prints the report month of FILE (or month M, 1 = January .. 12 = December) in the\n"
+    "year the program would give it on the day of --date (today by default): the latest year in\n"
+    "which that month is not after the day's month. It needs no display.\n"
     "\n"
     "Exit status: 0 success, 1 wrong usage, 2 the file cannot be read or is not a valid group\n"
     "file, 3 the file cannot be written or writing was refused. The reason goes to stderr.\n";
@@ -88,6 +97,48 @@ int Save(const std::string& in, const std::string& out)
     return EXIT_WRITE;
 }
 
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+int Sheet(const std::vector<std::string>& args)
+{
+    if (!vak::CanDrawSheetPdf())
+        return Usage("this vak-cli was built without Qt and cannot draw the sheet.");
+    vak::SheetOptions options;
+    const std::string problem = vak::ParseSheetArguments(args, vak::LocalToday(), options);
+    if (!problem.empty())
+        return Usage(problem.c_str());
+
+    vak::StderrMessageSink messages;
+    vak::CGroupData group(messages);
+    group.InitReportMonth(options.today);
+    if (!Load(group, options.groupFile))
+        return EXIT_READ;
+    if (options.month)
+        group.ApplyFileMonth(*options.month);
+
+    const std::string& out = options.pdfFile;
+    if (SameFile(options.groupFile, out)) {
+        std::cerr << "vak-cli: cannot write " << out << ": it is the group file itself.\n";
+        return EXIT_WRITE;
+    }
+    std::vector<std::uint8_t> pdf;
+    if (!vak::DrawSheetPdf(group, pdf)) {
+        std::cerr << "vak-cli: the sheet could not be drawn.\n";
+        return EXIT_WRITE;
+    }
+    // A folder, a device or a pipe is refused, never replaced by the PDF.
+    std::error_code reason;
+    if (!vak::WriteFileSafely(out, pdf, &reason)) {
+        std::cerr << "vak-cli: cannot write " << out << ": " << reason.message() << ".\n";
+        return EXIT_WRITE;
+    }
+    return EXIT_OK;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -104,5 +155,7 @@ int main(int argc, char** argv)
         return args.size() == 2 ? Dump(args[1]) : Usage("dump takes one file.");
     if (args[0] == "save")
         return args.size() == 3 ? Save(args[1], args[2]) : Usage("save takes an input and an output file.");
+    if (args[0] == "sheet")
+        return Sheet({args.begin() + 1, args.end()});
     return Usage(("unknown command \"" + args[0] + "\".").c_str());
 }

@@ -37,6 +37,9 @@ public:
 
     // Loading and saving.
     bool LoadGroupFile(const std::string& path);
+    // Sets the report month to `month` (0..11) as loading a file of that month does: the year
+    // is the latest in which it is not after the clock's month, with its slot, index and form.
+    void ApplyFileMonth(int month);
     // Writes the group to `path`; on failure shows the create error and, when `reason` is
     // given, leaves the system's reason there.
     bool SaveGroupFile(const std::string& path, std::error_code* reason = nullptr);
@@ -130,7 +133,6 @@ private:
     void WriteText(int p, std::size_t offset, std::size_t width, const std::string& text);
     void ReadGroupBytes(std::FILE* file);
     void RefuseFile(const std::string& path);
-    void ApplyFileMonth(int month);
     void ForgetChanges();
 
     MessageSink& m_messages;

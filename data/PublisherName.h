@@ -1,6 +1,10 @@
-// A publisher's display name: list form "Surname, First name", caption form by language.
+// A publisher's display name (list form "Surname, First name", caption form by language) and
+// which of the publisher's telephone texts count as numbers.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,5 +16,18 @@ enum class NameForm { List, Caption };
 // Caption form for any other language: "first name surname".
 std::string FormatPublisherName(std::string_view firstName, std::string_view surname, NameForm form,
                                 std::string_view language);
+
+inline constexpr std::size_t SHORTEST_INVALID_PHONE = 5;  // a number needs more characters
+
+// Whether a telephone text counts as a number: more than 5 characters as stored in the file.
+bool IsValidPhone(const std::string& phone);
+
+// The publisher's telephone texts gathered as the contact state keeps them: the valid numbers
+// in order at the front, each following text written into the next free entry. Returns how
+// many are valid; the entries beyond that are not meaningful.
+std::uint8_t GatherValidPhones(const std::array<std::string, 3>& phones, std::array<std::string, 3>& gathered);
+
+// The first (or, with `second`, the second) valid number of the three telephone texts, or "".
+std::string ContactPhone(const std::array<std::string, 3>& phones, bool second);
 
 } // namespace vak

@@ -13,6 +13,7 @@
 #include "main/FileDlg.h"
 #include "main/MainRules.h"
 #include "main/Telephony.h"
+#include "print/PreviewDlg.h"
 #include "res/StringTable.h"
 
 #include <QAction>
@@ -217,8 +218,12 @@ void CMainDlg::OnPreview()
     FocusList();
 }
 
-// The print preview comes with its own window class; until then the button opens nothing.
-void CMainDlg::RunPreviewDialog(int) {}
+void CMainDlg::RunPreviewDialog(int month)
+{
+    CPreviewDlg preview(this);
+    preview.m_nMonth = static_cast<std::uint8_t>(month);
+    preview.DoModal();
+}
 
 void CMainDlg::OnDial()
 {

@@ -18,6 +18,7 @@ namespace vak {
 class CListBox;
 class CMailSystem;
 class CMessageBoxSink;
+class CPrinterChoice;
 class CSettingsFile;
 class CTelephony;
 
@@ -28,6 +29,7 @@ struct MainDlgContext {
     const CSettingsFile* settings = nullptr;
     CTelephony* telephony = nullptr;
     CMailSystem* mail = nullptr;   // nullptr: no mail system installed
+    CPrinterChoice* printers = nullptr;  // the application's printer choice
     std::string commandLine;    // the program's arguments joined into one text
     CivilDate today;            // the clock's local date at start-up
 };
@@ -70,6 +72,7 @@ public:
 
     QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
     CListBox* PublisherList() const { return m_pList; }
+    CPrinterChoice* Printers() const { return m_context.printers; }
 
     // State of the window (members named as the rest of the program knows them).
     int m_bFilter = 0;                   // check box "Omezit na neodevzdané zprávy"

@@ -1,7 +1,6 @@
 // The main window's rules on paths, telephone numbers and addresses.
 #include "main/MainRules.h"
 
-#include "data/Cp1250.h"
 #include "data/SafeFile.h"
 
 #include <algorithm>
@@ -61,22 +60,6 @@ std::string AbsolutePath(const std::string& path)
     std::error_code error;
     const std::filesystem::path absolute = path.empty() ? std::filesystem::path() : std::filesystem::absolute(path, error);
     return error ? path : absolute.string();
-}
-
-bool IsValidPhone(const std::string& phone)
-{
-    return Cp1250Length(phone) > SHORTEST_INVALID_PHONE;
-}
-
-std::uint8_t GatherValidPhones(const std::array<std::string, 3>& phones, std::array<std::string, 3>& gathered)
-{
-    std::uint8_t valid = 0;
-    for (const std::string& phone : phones) {
-        gathered[valid] = phone;
-        if (IsValidPhone(phone))
-            ++valid;
-    }
-    return valid;
 }
 
 bool TrimAndCheckEmail(std::string& address)

@@ -1,6 +1,8 @@
 // The rules the main window applies, as plain functions: which path is a group file, which
-// telephone numbers and addresses count, where the file dialog opens.
+// addresses count, where the file dialog opens.
 #pragma once
+
+#include "data/PublisherName.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +12,6 @@
 namespace vak {
 
 inline constexpr const char* GROUP_EXTENSION = ".t09";
-inline constexpr std::size_t SHORTEST_INVALID_PHONE = 5;  // a number needs more characters
 
 // Whether the last four characters of `path` are ".t09" in any letter case.
 bool HasGroupExtension(const std::string& path);
@@ -21,14 +22,6 @@ std::string StartupGroupPath(const std::string& commandLine, const std::string& 
 
 // `path` made absolute against the current folder; an empty path stays empty.
 std::string AbsolutePath(const std::string& path);
-
-// Whether a telephone text counts as a number: more than 5 characters as stored in the file.
-bool IsValidPhone(const std::string& phone);
-
-// The publisher's telephone texts gathered as the contact state keeps them: the valid numbers
-// in order at the front, each following text written into the next free entry. Returns how
-// many are valid; the entries beyond that are not meaningful.
-std::uint8_t GatherValidPhones(const std::array<std::string, 3>& phones, std::array<std::string, 3>& gathered);
 
 // Removes white space from both ends of `address` and tells whether it looks like an address:
 // an "@" that is not the first character, with a "." somewhere after it.

@@ -94,10 +94,7 @@ bool CMainDlg::IsValidEmail()
 
 std::string CMainDlg::GetContactPhone(int p, bool second) const
 {
-    std::array<std::string, 3> gathered;
-    const std::uint8_t valid = GatherValidPhones({GetPhone(p, 0), GetPhone(p, 1), GetPhone(p, 2)}, gathered);
-    const std::uint8_t wanted = second ? 1 : 0;
-    return wanted < valid ? gathered[wanted] : std::string();
+    return ContactPhone({GetPhone(p, 0), GetPhone(p, 1), GetPhone(p, 2)}, second);
 }
 
 void CMainDlg::UpdateStatusTexts()

@@ -1,4 +1,5 @@
-// The about box (100) and the main window (102) as tables, in template order.
+// The about box (100), the main window (102) and the print preview (115) as tables, in template
+// order.
 #include "res/DialogTemplates.h"
 
 namespace vak {
@@ -40,9 +41,21 @@ constexpr DialogControl MAIN_CONTROLS[] = {
     {IDC_PREVIEW_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "Náhled e-mailu", 9, 195, 118, 13},
 };
 
+// The print preview; its caption is set when it opens.
+constexpr DialogControl PREVIEW_CONTROLS[] = {
+    {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "&Zavřít", 320, 184, 66, 14},
+    {IDC_PRINT, ControlKind::PushButton, STYLE_NONE, "&Tisknout", 219, 184, 66, 14},
+    {IDC_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "Nastavení &tiskárny", 113, 184, 66, 14},
+    {IDC_PREVIEW_PANE, ControlKind::OwnerDrawButton, STYLE_NO_TABSTOP, "", 6, 4, 383, 173},
+    {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 5, 3, 386, 178},
+    {IDC_PREV_PAGE, ControlKind::PushButton, STYLE_NONE, "< < <", 5, 184, 26, 14},
+    {IDC_NEXT_PAGE, ControlKind::PushButton, STYLE_NONE, "> > >", 40, 184, 26, 14},
+};
+
 constexpr DialogTemplate TEMPLATES[] = {
     {IDD_ABOUTBOX, "O programu Vak", "MS Sans Serif", 10, 184, 78, ABOUT_CONTROLS},
     {IDD_MAIN, "Zprávy z kazatelské služby", "MS Sans Serif", 10, 320, 213, MAIN_CONTROLS},
+    {IDD_PREVIEW, "", "MS Sans Serif", 8, 394, 202, PREVIEW_CONTROLS},
 };
 
 } // namespace

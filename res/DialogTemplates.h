@@ -27,9 +27,17 @@ inline constexpr int IDC_HELP_TIPS = 1005;
 inline constexpr int IDC_SEND_REMINDER = 1006;
 inline constexpr int IDC_PREVIEW_REMINDER = 1007;
 
+// Print preview (template 115).
+inline constexpr int IDC_PRINT = 3;
+inline constexpr int IDC_PRINTER_SETUP = 129;
+inline constexpr int IDC_PREVIEW_PANE = 130;
+inline constexpr int IDC_PREV_PAGE = 1004;
+inline constexpr int IDC_NEXT_PAGE = 1005;
+
 // Template ids.
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_MAIN = 102;
+inline constexpr int IDD_PREVIEW = 115;
 inline constexpr int IDR_MAINFRAME = 128;   // the application icon
 
 enum class ControlKind {
@@ -41,6 +49,7 @@ enum class ControlKind {
     PushButton,
     DefPushButton,  // the default push button
     CheckBox,       // automatic check box
+    OwnerDrawButton, // a button whose window draws it entirely
 };
 
 // Style bits beyond the kind.
@@ -54,6 +63,7 @@ enum ControlStyle : unsigned {
     STYLE_NOTIFY = 1u << 5,      // reports clicks and selection changes to the dialog
     STYLE_NO_INTEGRAL_HEIGHT = 1u << 6,
     STYLE_SORTED = 1u << 7,      // carried for completeness; entries are inserted by position
+    STYLE_NO_TABSTOP = 1u << 8,  // never takes the keyboard focus
 };
 
 struct DialogControl {

@@ -4,6 +4,7 @@ VAK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-translations-l10n
   xdg-utils shared-mime-info desktop-file-utils xvfb xauth fonts-dejavu-core
+  fonts-liberation poppler-utils
   clang-14 libclang-rt-14-dev
 )
 

@@ -1,5 +1,6 @@
 // vak-cli as a script uses it: JSON dump, save, exit status and messages.
 #include "data/GroupData.h"
+#include "CliRun.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -16,35 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
+using test::ReadText;
+using test::RunCli;
+using test::CliRun;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-// Runs vak-cli with `args` (already quoted for the shell), stdout captured, stderr to `errFile`,
-// after the shell commands of `setup`.
-CliRun RunCli(const std::string& args, const std::string& errFile, const std::string& setup = {})
-{
-    const std::string command = setup + "'" + VAK_CLI_PATH + "' " + args + " 2>'" + errFile + "'";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
-std::string ReadText(const std::string& path)
-{
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 // A two-publisher group with a note, a late mark and odd characters in the texts.
 std::string MakeGroup(const TempDir& dir)

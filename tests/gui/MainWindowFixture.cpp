@@ -63,6 +63,7 @@ TestMainDlg& MainWindowTest::Open(const std::string& commandLine, CivilDate toda
     context.settings = &m_settings;
     context.telephony = &m_telephony;
     context.mail = m_mailSystem;
+    context.printers = m_printers;
     context.commandLine = commandLine;
     context.today = today;
     m_dlg = std::make_unique<TestMainDlg>(m_messages, context);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/MessageBox.h"
+#include "app/PrinterChoice.h"
 #include "app/SettingsFile.h"
 #include "fixtures/GroupBuilder.h"
 #include "mail/MapiMessage.h"
@@ -130,6 +131,7 @@ public:
     RecordingTelephony m_telephony;
     RecordingMail m_mail;
     CMailSystem* m_mailSystem = &m_mail;   // the mail system the window is opened with
+    CPrinterChoice* m_printers = nullptr;  // the printer choice the window is opened with
     CMessageBoxSink m_messages;
     std::optional<MessageBoxScript> m_boxes{std::in_place};
     FileDlgScript m_files;

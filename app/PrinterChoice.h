@@ -1,0 +1,49 @@
+// The application's printer choice: the printer and settings last chosen in the print-setup
+// dialog, else the system's default printer. A PDF file chosen as "print to file" counts as a
+// printer, so the sheet can be had without one.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace vak {
+
+class CPrinterChoice {
+public:
+    CPrinterChoice();
+    virtual ~CPrinterChoice();
+    CPrinterChoice(const CPrinterChoice&) = delete;
+    CPrinterChoice& operator=(const CPrinterChoice&) = delete;
+
+    // The printer all printing goes to: the chosen one while it still exists, else the
+    // system's default printer; nullptr when there is neither.
+    QPrinter* CurrentPrinter();
+
+    // The print-setup dialog, seeded with the current choice (a choice whose printer is gone
+    // is dropped first, and the default printer offered). OK makes the printer and settings
+    // shown the choice; Cancel keeps the previous one.
+    void OnFilePrintSetup(QWidget* parent);
+
+    bool HasChoice() const { return m_bChosen; }
+
+protected:
+    // What the system offers; tests give a machine of their own.
+    virtual QString DefaultPrinterName() const;
+    virtual QStringList PrinterNames() const;
+    // Runs the print-setup dialog on `printer`; true on OK, which has set up `printer`.
+    virtual bool RunSetupDialog(QPrinter& printer, QWidget* parent);
+
+private:
+    void DropVanishedChoice();
+    std::unique_ptr<QPrinter> NewPrinter(const QString& name) const;
+
+    std::unique_ptr<QPrinter> m_pPrinter;  // the chosen printer, or the default one
+    bool m_bChosen = false;                // m_pPrinter was chosen in the print-setup dialog
+};
+
+} // namespace vak

@@ -1,0 +1,79 @@
+// The print preview: the report sheet of the report month 18 publishers a page in an
+// owner-drawn pane, paging with two arrow buttons, printing the whole sheet, printer setup.
+#pragma once
+
+#include "app/DialogBuilder.h"
+
+#include <QDialog>
+#include <QObject>
+#include <QRect>
+
+#include <cstdint>
+
+class QPaintEvent;
+
+namespace vak {
+
+class Canvas;
+class CMainDlg;
+class CPreviewDlg;
+
+// The pane of the preview (item 130, an owner-drawn button): it paints the preview page of its
+// dialog and never the button.
+class CPreviewPane : public QObject {
+public:
+    // Takes over the painting of `item`. The widget is stretched over `frameInside` (the inside
+    // of the frame around it) so that the strip the page paints below the pane shows; the
+    // pane's own rectangle stays what the template gives.
+    void SubclassDlgItem(QWidget* item, CPreviewDlg* dialog, const QRect& frameInside);
+    QWidget* Widget() const { return m_pItem; }
+
+    QRect m_rcClient;           // the client rectangle, taken at the first paint
+    bool m_bRectKnown = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnPaint(const QPaintEvent& event);
+
+    QWidget* m_pItem = nullptr;
+    CPreviewDlg* m_pDialog = nullptr;
+    QSize m_clientSize;
+};
+
+class CPreviewDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPreviewDlg(CMainDlg* parent);
+
+    // Prepares the dialog for m_nMonth (OnInitDialog) and runs it modally.
+    int DoModal();
+    bool OnInitDialog();
+
+    // Handlers, in the order of the dialog's routing.
+    void OnNextPage();
+    void OnPrevPage();
+    void OnPrinterSetup();
+    void OnPrint();
+    void UpdateArrows();
+
+    // The preview page of publishers m_nFirst + 1 .. m_nLast into the rectangle at (x, y).
+    void PaintPreviewPage(int x, int y, int width, int height, Canvas& dc);
+
+    QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
+
+    std::uint8_t m_nMonth = 0;  // the report month, set by the opener
+    CPreviewPane m_wndPane;
+    int m_nTotal = 0;           // publishers of the group
+    int m_nFirst = 0;           // publishers before the first row of the page
+    int m_nLast = 0;            // the last publisher on the page
+    CMainDlg* m_pMain = nullptr;
+
+private:
+    QRect FrameInside() const;
+
+    CDialogControls m_controls;
+};
+
+} // namespace vak

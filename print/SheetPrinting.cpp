@@ -1,0 +1,44 @@
+// One print job of the report sheet on a printer or a PDF writer.
+#include "print/SheetPrinting.h"
+
+#include "print/QtCanvas.h"
+#include "print/ReportSheet.h"
+
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+namespace vak {
+
+bool PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    CQtCanvas canvas(painter, &device);
+    PageLayout layout;
+    CReportSheet::MeasurePage(canvas, layout);
+    layout.strHeading1 = heading;
+    sheet.PrintSheet(canvas, layout);
+    // Spooling is the print system's; how it ends is not the program's to report.
+    painter.end();
+    return true;
+}
+
+bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, QByteArray& pdf)
+{
+    const std::string heading = SheetHeading(month);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(SHEET_PDF_DPI);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(QString::fromStdString(heading));
+    writer.setCreator(QStringLiteral("Vak"));
+    CReportSheet sheet(group, language, month);
+    return PrintReportSheet(writer, sheet, heading);
+}
+
+} // namespace vak
