@@ -45,6 +45,8 @@ public:
     void OnNoteKillFocus();
     void OnPublicationsSetFocus();
     void OnOK();
+    // Cancel (Esc, "Zrušit", the program being ended).
+    void reject() override;
     // Left and Right in a report field.
     void MoveField(bool forward);
 
@@ -74,7 +76,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

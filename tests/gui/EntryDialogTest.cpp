@@ -98,12 +98,11 @@ TEST_F(EntryDialogTest, OpeningShowsThePublisherTheMonthAndTheLabels)
 TEST_F(EntryDialogTest, AuxiliaryPioneerAndParticipationBoxesShowAndClearTheFields)
 {
     OpenEntry(OnePublisher(true, 0, {.studies = 2, .participation = true}));
-    auto click = [this](int id) { QTest::mouseClick(m_entry->GetDlgItem(id), Qt::LeftButton); };
-    click(IDC_AUX_PIONEER);
+    ClickItem(IDC_AUX_PIONEER);
     EXPECT_TRUE(Shown(IDC_HOURS));
-    click(IDC_AUX_PIONEER);
+    ClickItem(IDC_AUX_PIONEER);
     EXPECT_FALSE(Shown(IDC_HOURS));
-    click(IDC_PARTICIPATION);
+    ClickItem(IDC_PARTICIPATION);
     EXPECT_FALSE(Shown(IDC_STUDIES));
     EXPECT_EQ(EntryText(IDC_STUDIES), QStringLiteral("0"));
     EXPECT_EQ(EntryText(IDC_HOURS), QStringLiteral("0"));

@@ -52,6 +52,11 @@ QString EntryDialogTest::EntryText(int id) const
     return m_entry->GetDlgItem(id)->property("text").toString();
 }
 
+void EntryDialogTest::ClickItem(int id)
+{
+    QTest::mouseClick(m_entry->GetDlgItem(id), Qt::LeftButton);
+}
+
 bool EntryDialogTest::Shown(int id) const
 {
     return m_entry->GetDlgItem(id)->isVisibleTo(m_entry.get());

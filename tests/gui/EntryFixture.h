@@ -38,6 +38,7 @@ public:
 
     // The text of a control of the entry dialog: label, button or field.
     QString EntryText(int id) const;
+    void ClickItem(int id);
     bool Shown(int id) const;
     bool HasFocus(int id) const;
     QString SelectedText(int id) const;
