@@ -60,7 +60,7 @@ struct WarningInput {
     bool specialPioneer = false; // special pioneer in the report month or the shown month
     bool monthListOpen = false;
     bool lateMarkSet = false;    // the shown month's late mark
-    std::string publisherName;   // caption form
+    std::string publisherName{}; // caption form
 };
 struct Warning {
     std::string text;
