@@ -86,6 +86,14 @@ void CEntryDlg::OnInitDialog()
     FocusFirstField();
 }
 
+void CEntryDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The dialog is worked from the keyboard: the focus is drawn from the start, not only
+    // after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void CEntryDlg::FillMonthList()
 {
     const QSignalBlocker blocker(m_pMonthList);

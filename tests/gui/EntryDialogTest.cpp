@@ -131,6 +131,17 @@ TEST_F(EntryDialogTest, FieldsTakeDigitsAndDotOnlyAndSpaceMakesASelectedZero)
     EXPECT_EQ(EntryText(IDC_PUBLICATIONS), QStringLiteral(".5"));
 }
 
+TEST_F(EntryDialogTest, TabOrderFollowsTheTemplate)
+{
+    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
+    const int order[] = {IDC_VIDEOS, IDC_HOURS, IDC_RETURN_VISITS, IDC_STUDIES, IDOK, IDCANCEL, IDC_CHANGE_MONTH,
+                         IDC_NOTES, IDC_AUX_PIONEER, IDC_UNDER_ONE_HOUR, IDC_PUBLICATIONS};
+    for (const int id : order) {
+        Keys("\t");
+        EXPECT_TRUE(HasFocus(id)) << id;
+    }
+}
+
 struct ArrowCase {
     const char* name;
     bool newForm;
