@@ -5,13 +5,11 @@
 //
 //   bench_entry [RUNS]        (default 200 runs of each, on the offscreen platform unless
 //                              QT_QPA_PLATFORM is set)
+#include "BenchWindows.h"
+
 #include "app/DialogBuilder.h"
-#include "app/MessageBox.h"
-#include "app/SettingsFile.h"
 #include "entry/EntryDlg.h"
 #include "fixtures/GroupBuilder.h"
-#include "main/MainDlg.h"
-#include "main/Telephony.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 
@@ -25,7 +23,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -40,14 +37,7 @@ namespace {
 constexpr int PUBLISHERS = 127;
 constexpr int WARM_UP_RUNS = 10;
 
-// Processes events until the window is exposed and painted once.
-void WaitUntilShown(QWidget& window)
-{
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-    window.repaint();
-}
+using vak::bench::WaitUntilShown;
 
 // A plain Qt widget of the template's kind, without anything of Vak's.
 QWidget* PlainControl(const vak::DialogControl& control, QWidget* parent)
@@ -136,17 +126,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_entry: cannot write %s\n", groupFile.c_str());
         return 1;
     }
-    const vak::CSettingsFile settings(dir.filePath(QStringLiteral("Vak.ini")).toStdString());
-    vak::CXdgTelephony telephony;
-    vak::CMessageBoxSink messages;
-    vak::MainDlgContext context;
-    context.settings = &settings;
-    context.telephony = &telephony;
-    context.commandLine = groupFile;
-    context.today = {2026, 4, 10};
-    vak::CMainDlg mainDlg(messages, context);
-    mainDlg.show();
-    WaitUntilShown(mainDlg);
+    vak::bench::ShownMainWindow mainWindow(groupFile, dir.filePath(QStringLiteral("Vak.ini")).toStdString(),
+                                           {2026, 4, 10});
+    vak::CMainDlg& mainDlg = mainWindow.Dlg();
     if (mainDlg.m_nPublishers != PUBLISHERS) {
         std::fprintf(stderr, "bench_entry: the group was not loaded\n");
         return 1;
