@@ -1,5 +1,5 @@
-// The rules of the report entry fields: hours text, count validation, credit hours, warning
-// text, and the words a stored month leaves in the record.
+// The rules of the report entry fields: hours text and credit hours, and the words a stored
+// month leaves in the record. Count validation and the warning text are tested in the dialog.
 #include "entry/EntryRecord.h"
 #include "entry/EntryRules.h"
 
@@ -35,32 +35,6 @@ TEST(HoursTextTest, QuarterHoursAreShownRoundedUpAndReadBack)
     EXPECT_EQ(FormatHoursText(5, 4), "5");  // codes 4..15 add nothing
 }
 
-TEST(CountValidationTest, OnlyDigitsInRangePass)
-{
-    struct Case {
-        const char* text;
-        unsigned high;
-        CountCheck check;
-        unsigned value;
-    };
-    const Case cases[] = {
-        {"12", 4095, CountCheck::Ok, 12},          {" 7\t", 511, CountCheck::Ok, 7},
-        {"0", 63, CountCheck::Ok, 0},              {"063", 63, CountCheck::Ok, 63},
-        {"", 63, CountCheck::NotANumber, 0},       {"-1", 63, CountCheck::NotANumber, 0},
-        {"2.5", 63, CountCheck::NotANumber, 0},    {"1 2", 63, CountCheck::NotANumber, 0},
-        {"64", 63, CountCheck::OutOfRange, 0},     {"600", 511, CountCheck::OutOfRange, 0},
-        {"4294967296", 4095, CountCheck::OutOfRange, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const CountValue value = ValidateCount(c.text, 0, c.high);
-        EXPECT_EQ(value.check, c.check);
-        EXPECT_EQ(value.value, c.value);
-    }
-    EXPECT_EQ(CountMessage(CountCheck::OutOfRange, 0, 511), "Please enter an integer between 0 and 511.");
-    EXPECT_EQ(CountMessage(CountCheck::NotANumber, 0, 511), "Please enter a positive integer.");
-}
-
 TEST(CreditTest, HoursAndCreditStayWithin75UnlessTheNoteSaysOtherwise)
 {
     struct Case {
@@ -89,34 +63,6 @@ TEST(CreditTest, HoursAndCreditStayWithin75UnlessTheNoteSaysOtherwise)
         EXPECT_EQ(value.credit, c.credit);
         EXPECT_EQ(value.note, c.noteAfter);
         EXPECT_EQ(value.label, c.label);
-    }
-}
-
-TEST(WarningTest, LinesFollowTheMonthHoursAndLateMark)
-{
-    struct Case {
-        const char* name;
-        WarningInput input;
-        const char* text;
-        bool excluded;
-    };
-    const Case cases[] = {
-        {"report month, nothing yet", {.shownMonth = 0, .reportMonth = 0}, "", false},
-        {"report month, hours sent", {.shownMonth = 0, .reportMonth = 0, .hours = 12, .publisherName = "Novák, Jan"},
-         "- VÝSTRAHA -   Již jste zaslali Leden zprávu za Novák, Jan.\n"
-         "Případné změny BUDOU ZAHRNUTY do Leden zprávy pro pobočku.", false},
-        {"list open on an earlier month", {.shownMonth = 10, .reportMonth = 0, .monthListOpen = true}, "", false},
-        {"earlier month counted", {.shownMonth = 10, .reportMonth = 0, .hours = 3, .publisherName = "A"},
-         "- VÝSTRAHA -   Již jste zaslali Listopad zprávu za A.\nZměny NEBUDOU ZAHRNUTY do Leden zprávy pro pobočku.",
-         true},
-        {"special pioneer", {.shownMonth = 0, .reportMonth = 0, .specialPioneer = true},
-         "\nZvláštní průkopníci NEJSOU ZAHRNUTI ve zprávě pro pobočku", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Warning warning = BuildWarning(c.input);
-        EXPECT_EQ(warning.text, c.text);
-        EXPECT_EQ(warning.excluded, c.excluded);
     }
 }
 

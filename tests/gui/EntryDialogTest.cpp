@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <span>
+
 namespace vak::test {
 namespace {
 
@@ -81,18 +83,15 @@ TEST_F(EntryDialogTest, OpeningShowsThePublisherTheMonthAndTheLabels)
     const std::pair<int, const char*> texts[] = {
         {IDC_PUBLISHER_NAME, "Novák, Jan"}, {IDC_SHOWN_MONTH, "Březen"}, {IDC_STATUS, "Pravidelný průkopník"},
         {IDC_APPOINTMENT, "Starší"}, {IDC_GROUP_LABEL, "Skupina 5"}, {IDC_HEADING_FIRST + 2, "Hod"},
-        {IDC_HEADING_FIRST + 4, "BS"}, {IDC_CHANGE_MONTH, "Změna &měs. (opožděné zpr.)"},
         {IDC_WARNING, "- VÝSTRAHA -   Již jste zaslali Březen zprávu za Novák, Jan.\n"
                       "Případné změny BUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
     };
     for (const auto& [id, text] : texts)
         EXPECT_EQ(EntryText(id), QString::fromUtf8(text)) << id;
     EXPECT_EQ(EntryText(IDC_HOURS), QStringLiteral("12.5"));
-    EXPECT_TRUE(Shown(IDC_PARTICIPATION));
     EXPECT_TRUE(qobject_cast<QCheckBox*>(dlg.GetDlgItem(IDC_PARTICIPATION))->isChecked());  // hours mean taking part
     EXPECT_EQ(dlg.GetDlgItem(IDC_UNDER_ONE_HOUR)->toolTip(), QStringLiteral("Méne než 1 hodina"));
     EXPECT_EQ(dlg.GetDlgItem(IDC_PARTICIPATION)->toolTip(), QStringLiteral("Účast na nějakém druhu služby"));
-    EXPECT_TRUE(dlg.GetDlgItem(IDC_PUBLICATIONS)->toolTip().isEmpty());
 }
 
 TEST_F(EntryDialogTest, AuxiliaryPioneerAndParticipationBoxesShowAndClearTheFields)
@@ -131,79 +130,20 @@ TEST_F(EntryDialogTest, FieldsTakeDigitsAndDotOnlyAndSpaceMakesASelectedZero)
     EXPECT_EQ(EntryText(IDC_PUBLICATIONS), QStringLiteral(".5"));
 }
 
-TEST_F(EntryDialogTest, TabOrderFollowsTheTemplate)
-{
-    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
-    const int order[] = {IDC_VIDEOS, IDC_HOURS, IDC_RETURN_VISITS, IDC_STUDIES, IDOK, IDCANCEL, IDC_CHANGE_MONTH,
-                         IDC_NOTES, IDC_AUX_PIONEER, IDC_UNDER_ONE_HOUR, IDC_PUBLICATIONS};
-    for (const int id : order) {
-        Keys("\t");
-        EXPECT_TRUE(HasFocus(id)) << id;
-    }
-}
-
-struct ArrowCase {
-    const char* name;
-    bool newForm;
-    int from;
-    const char* key;
-    int to;
-};
-
 TEST_F(EntryDialogTest, ArrowsMoveToTheNeighbouringFieldAndRoundTheForm)
 {
-    const ArrowCase cases[] = {
-        {"old, right from hours", false, IDC_HOURS, ">", IDC_RETURN_VISITS},
-        {"old, left from hours", false, IDC_HOURS, "<", IDC_VIDEOS},
-        {"old, right from the last", false, IDC_STUDIES, ">", IDC_PUBLICATIONS},
-        {"old, left from the first", false, IDC_PUBLICATIONS, "<", IDC_STUDIES},
-        {"new, right from hours", true, IDC_HOURS, ">", IDC_STUDIES},
-        {"new, right from the last", true, IDC_STUDIES, ">", IDC_PARTICIPATION},
-    };
-    for (const ArrowCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        OpenEntry(OnePublisher(c.newForm, 1, {.hours = 3, .studies = 4, .participation = c.newForm}), 1,
-                  c.newForm ? NEW_FORM_TODAY : OLD_FORM_TODAY);
-        m_entry->GetDlgItem(c.from)->setFocus();
-        Keys(c.key);
-        EXPECT_TRUE(HasFocus(c.to));
-        if (c.to != IDC_PARTICIPATION) {
-            EXPECT_EQ(SelectedText(c.to), EntryText(c.to));
+    // Each key, and the field it leads to with its text selected (or the participation box).
+    const std::pair<const char*, int> oldForm[] = {{"<", IDC_STUDIES}, {">", IDC_PUBLICATIONS}, {">>>", IDC_RETURN_VISITS}};
+    const std::pair<const char*, int> newForm[] = {{"\n", IDC_HOURS}, {">", IDC_STUDIES}, {">", IDC_PARTICIPATION}};
+    for (const bool isNew : {false, true}) {
+        SCOPED_TRACE(isNew ? "new form" : "old form");
+        OpenEntry(OnePublisher(isNew, 1, {.hours = 3, .studies = 4, .participation = isNew}), 1,
+                  isNew ? NEW_FORM_TODAY : OLD_FORM_TODAY);
+        for (const auto& [keys, field] : isNew ? std::span(newForm) : std::span(oldForm)) {
+            Keys(keys);
+            EXPECT_TRUE(HasFocus(field)) << keys;
+            EXPECT_EQ(SelectedText(field), field == IDC_PARTICIPATION ? QString() : EntryText(field));
         }
-    }
-}
-
-struct WalkCase {
-    const char* name;
-    bool newForm;
-    int status;
-    fixtures::MonthReport loaded;
-    std::vector<int> path;  // the focus after each Enter; the next Enter stores
-};
-
-TEST_F(EntryDialogTest, EnterWalksTheShownFieldsAndStoresOnTheLast)
-{
-    const WalkCase cases[] = {
-        {"old", false, 0, {}, {IDC_VIDEOS, IDC_HOURS, IDC_RETURN_VISITS, IDC_STUDIES}},
-        {"old, under one hour", false, 0, {.participation = true}, {IDC_VIDEOS, IDC_RETURN_VISITS, IDC_STUDIES}},
-        {"new, pioneer", true, 1, {.hours = 3, .participation = true}, {IDC_HOURS, IDC_STUDIES}},
-        {"new, publisher", true, 0, {.participation = true}, {IDC_STUDIES}},
-        {"new, not taking part", true, 0, {}, {IDOK}},
-    };
-    for (const WalkCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        OpenEntry(OnePublisher(c.newForm, c.status, c.loaded), 1, c.newForm ? NEW_FORM_TODAY : OLD_FORM_TODAY);
-        for (const int id : c.path) {
-            Keys("\n");
-            EXPECT_TRUE(HasFocus(id)) << id;
-        }
-        EXPECT_TRUE(EntryOpen());
-        Keys("\n");
-        EXPECT_FALSE(EntryOpen());
-        EXPECT_EQ(m_entry->result(), QDialog::Accepted);
-        EXPECT_EQ(m_dlg->m_strLastEntered, "Příjmení1, Jméno1");
-        EXPECT_EQ(Text(IDC_LAST_ENTERED), QStringLiteral("Příjmení1, Jméno1"));
-        EXPECT_FALSE(m_dlg->m_bEntered);  // nothing changed
     }
 }
 
@@ -212,33 +152,46 @@ struct StoreCase {
     bool newForm;
     int status;
     fixtures::MonthReport loaded;
-    const char* keys;     // from the first field; ends by storing
+    const char* keys;          // from the first field, each Enter but the last moving on
+    std::vector<int> path;     // the focus after each of those Enters
     std::array<int, 4> words;  // publications, videos, hours, return visits as stored
-    int field4;           // the field-4 word as stored
+    int field4;                // the field-4 word as stored
 };
 
-TEST_F(EntryDialogTest, OkStoresTheMonthAsTheFileKeepsIt)
+TEST_F(EntryDialogTest, EnterWalksTheShownFieldsAndStoresOnTheLast)
 {
+    const std::vector<int> oldPath = {IDC_VIDEOS, IDC_HOURS, IDC_RETURN_VISITS, IDC_STUDIES};
     const StoreCase cases[] = {
-        {"old, every field", false, 0, {}, "5\n2\n7.3\n4\n3\n", {5, 2, 7, 4}, 0x1003},
-        {"old, half an hour only", false, 0, {}, "\n\n.5\n\n\n", {0, 0, 0, 0}, 0x2000},
-        {"old, under one hour", false, 0, {.participation = true}, "2\n\n\n\n", {2, 0, 0, 0}, 0x0800},
-        {"old, more hours than a word holds", false, 0, {}, "\n\n99999\n\n\n", {0, 0, 0xFFFF, 0}, 0},
-        {"new, took part with 3 studies", true, 0, {}, " \n3\n", {0, 0, 0, 0}, 0x0803},
-        {"new, no longer taking part", true, 0, {.studies = 2, .participation = true}, " \n\n", {0, 0, 0, 0}, 0},
-        {"new, auxiliary pioneer", true, 1, {.participation = true}, "\n12.5\n4\n", {0, 0, 12, 0}, 0x2804},
+        {"old, every field", false, 0, {}, "5\n2\n7.3\n4\n3\n", oldPath, {5, 2, 7, 4}, 0x1003},
+        {"old, half an hour only", false, 0, {}, "\n\n.5\n\n\n", oldPath, {0, 0, 0, 0}, 0x2000},
+        {"old, more hours than a word holds", false, 0, {}, "\n\n99999\n\n\n", oldPath, {0, 0, 0xFFFF, 0}, 0},
+        {"old, under one hour", false, 0, {.participation = true}, "2\n\n\n\n",
+         {IDC_VIDEOS, IDC_RETURN_VISITS, IDC_STUDIES}, {2, 0, 0, 0}, 0x0800},
+        {"new, took part with 3 studies", true, 0, {}, " \n3\n", {IDC_STUDIES}, {0, 0, 0, 0}, 0x0803},
+        {"new, auxiliary pioneer", true, 1, {.participation = true}, "\n12.5\n4\n", {IDC_HOURS, IDC_STUDIES},
+         {0, 0, 12, 0}, 0x2804},
+        {"new, no longer taking part", true, 0, {.studies = 2, .participation = true}, " \n\n", {IDOK},
+         {0, 0, 0, 0}, 0},
     };
     for (const StoreCase& c : cases) {
         SCOPED_TRACE(c.name);
         const int month = c.newForm ? NEW_FORM_MONTH : OLD_FORM_MONTH;
         const int slot = c.newForm ? 0 : OLD_FORM_SLOT;
         OpenEntry(OnePublisher(c.newForm, c.status, c.loaded), 1, c.newForm ? NEW_FORM_TODAY : OLD_FORM_TODAY);
-        Keys(c.keys);
+        const QStringList steps = QString::fromUtf8(c.keys).split('\n');
+        ASSERT_EQ(steps.size(), std::ssize(c.path) + 2);
+        for (std::size_t i = 0; i < c.path.size(); ++i) {
+            Keys(steps[static_cast<qsizetype>(i)] + "\n");
+            EXPECT_TRUE(HasFocus(c.path[i])) << i;
+        }
+        EXPECT_TRUE(EntryOpen());
+        Keys(steps[std::ssize(c.path)] + "\n");
         ASSERT_FALSE(EntryOpen());
+        EXPECT_EQ(m_entry->result(), QDialog::Accepted);
         for (int field = 0; field < 4; ++field)
-            EXPECT_EQ(m_dlg->GetMonthValue(1, month, slot, field), c.words[field]) << field;
+            EXPECT_EQ(m_dlg->GetMonthValue(1, month, slot, field), c.words[static_cast<std::size_t>(field)]) << field;
         EXPECT_EQ(m_dlg->GetField4Word(1, month, slot), c.field4);
-        EXPECT_TRUE(m_dlg->m_bEntered);
+        EXPECT_EQ(Text(IDC_LAST_ENTERED), QStringLiteral("Příjmení1, Jméno1"));
     }
 }
 
@@ -286,23 +239,6 @@ TEST_F(EntryDialogTest, HiddenFieldsOfTheNewFormNeverBlockOk)
         EXPECT_EQ(m_dlg->GetMonthValue(1, NEW_FORM_MONTH, 0, FIELD_RETURN_VISITS), 600);
         EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), untick ? 0x0000 : 0x0805);
     }
-}
-
-TEST_F(EntryDialogTest, MnemonicsWorkWithAlt)
-{
-    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
-    Keys("4");
-    Alt('o');  // stores although the focus was in the first field
-    EXPECT_FALSE(EntryOpen());
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, OLD_FORM_SLOT, FIELD_PUBLICATIONS), 4);
-
-    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
-    Keys("4");
-    Alt('z');
-    EXPECT_FALSE(EntryOpen());
-    EXPECT_EQ(m_entry->result(), QDialog::Rejected);
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, OLD_FORM_SLOT, FIELD_PUBLICATIONS), 0);
-    EXPECT_FALSE(m_dlg->m_bEntered);
 }
 
 TEST_F(EntryDialogTest, MonthListLoadsEachMonthAndEnterClosesIt)

@@ -163,32 +163,6 @@ TEST_F(EntryNotesTest, RegularPioneerCreditFollowsHoursAndNote)
     Alt('o');
     ASSERT_FALSE(EntryOpen());
     EXPECT_EQ(m_dlg->GetCredit(1, NEW_FORM_MONTH, 0), 50);
-
-    // 80 hours leave no room for credit without a "*" or "!".
-    OpenEntry(group);
-    Keys("\n80\n");
-    EXPECT_EQ(EntryText(IDC_CREDIT), QString());
-    Alt('o');
-    EXPECT_EQ(m_dlg->GetMonthValue(1, NEW_FORM_MONTH, 0, FIELD_HOURS), 80);
-    EXPECT_EQ(m_dlg->GetCredit(1, NEW_FORM_MONTH, 0), 0);
-}
-
-TEST_F(EntryNotesTest, AuxiliaryPioneerBoxSetsTheStatusOfAPublisherOnly)
-{
-    fixtures::GroupBuilder group = Group();
-    // The upper bits of a status byte belong to the secretary's program.
-    group.Publisher(1).Status(NEW_FORM_MONTH, 0, 0x40);
-    group.Publisher(2).Status(NEW_FORM_MONTH, 0, 0x42);
-    for (const auto& [p, expected] : {std::pair{1, 0x41}, std::pair{2, 0x42}}) {
-        SCOPED_TRACE(p);
-        OpenEntry(group, p);
-        EXPECT_EQ(Shown(IDC_AUX_PIONEER), p == 1);
-        if (p == 1)
-            ClickItem(IDC_AUX_PIONEER);
-        Alt('o');
-        ASSERT_FALSE(EntryOpen());
-        EXPECT_EQ(m_dlg->Record(p)[OFS_PIONEER + 3 * NEW_FORM_MONTH], expected);
-    }
 }
 
 } // namespace
