@@ -38,11 +38,6 @@ CEntryDlg::CEntryDlg(CMainDlg& mainDlg, int publisher)
     OnInitDialog();
 }
 
-CEntryDlg::~CEntryDlg()
-{
-    m_bEnding = true;
-}
-
 void CEntryDlg::ConnectHandlers()
 {
     m_controls.OnClicked(IDC_CHANGE_MONTH, [this] { OnChangeMonth(); });

@@ -27,7 +27,6 @@ public:
     // The dialog for publisher `publisher` (1..N) of the group in `mainDlg`, opened and ready
     // to be run; notes and reports go into that group.
     CEntryDlg(CMainDlg& mainDlg, int publisher);
-    ~CEntryDlg() override;
 
     // Whether the dialog's template could be built.
     bool IsCreated() const { return m_bCreated; }

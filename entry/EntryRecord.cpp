@@ -22,7 +22,7 @@ void CEntryRecord::SetWord(int triple, int s, unsigned value)
 
 std::uint16_t CEntryRecord::Value(int field, int m, int s) const
 {
-    return Word(TRIPLE_VALUES + 12 * field + m, s);
+    return Word(TRIPLE_VALUES + MONTHS * field + m, s);
 }
 
 std::uint16_t CEntryRecord::Field4(int m, int s) const
@@ -62,10 +62,10 @@ int CEntryRecord::Group() const
 
 void CEntryRecord::StoreMonth(int m, int s, const MonthEntry& entry)
 {
-    SetWord(TRIPLE_VALUES + 12 * FIELD_PUBLICATIONS + m, s, entry.publications);
-    SetWord(TRIPLE_VALUES + 12 * FIELD_VIDEOS + m, s, entry.videos);
-    SetWord(TRIPLE_VALUES + 12 * FIELD_HOURS + m, s, entry.hours);
-    SetWord(TRIPLE_VALUES + 12 * FIELD_RETURN_VISITS + m, s, entry.returnVisits);
+    SetWord(TRIPLE_VALUES + MONTHS * FIELD_PUBLICATIONS + m, s, entry.publications);
+    SetWord(TRIPLE_VALUES + MONTHS * FIELD_VIDEOS + m, s, entry.videos);
+    SetWord(TRIPLE_VALUES + MONTHS * FIELD_HOURS + m, s, entry.hours);
+    SetWord(TRIPLE_VALUES + MONTHS * FIELD_RETURN_VISITS + m, s, entry.returnVisits);
     const unsigned field4 = ((entry.quarters << QUARTERS_SHIFT) | (entry.studies & STUDIES_MASK)) |
                             (entry.participation ? PARTICIPATION_BIT : 0u);
     SetWord(TRIPLE_FIELD4 + m, s, field4);

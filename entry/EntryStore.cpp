@@ -32,7 +32,7 @@ void CEntryDlg::OnNoteKillFocus()
         return;
     const QScopedValueRollback<bool> running(m_bInNoteKillFocus, true);
     const std::string text = WithoutControlCharacters(noteField->text().toStdString());
-    noteField->hide();
+    m_controls.Show(IDC_NOTE, false);
     m_controls.Show(IDC_CHANGE_MONTH, true);
 
     m_strNote = CutNoteText(text);
