@@ -10,7 +10,10 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace vak {
 
@@ -40,6 +43,80 @@ QLabel* CreateIcon(QWidget* parent)
     const QIcon icon = parent->windowIcon().isNull() ? QApplication::windowIcon() : parent->windowIcon();
     label->setPixmap(icon.pixmap(32, 32));
     return label;
+}
+
+// A check box whose text may stand left of the box and wrap onto several centred lines, as
+// the participation box of the report entry shows "Účast na službě" on two lines.
+class CWrappingCheckBox : public QCheckBox {
+public:
+    CWrappingCheckBox(const QString& text, unsigned style, QWidget* parent)
+        : QCheckBox(text, parent), m_style(style)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect box = IndicatorRect();
+        option.rect = box;
+        painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
+
+        const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
+        QRect textRect = rect();
+        if (m_style & STYLE_LEFT_TEXT)
+            textRect.setRight(box.left() - spacing);
+        else
+            textRect.setLeft(box.right() + spacing);
+        const int alignment = ((m_style & STYLE_CENTRED) ? Qt::AlignCenter : Qt::AlignVCenter | Qt::AlignLeft) |
+                              ((m_style & STYLE_MULTILINE) ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
+        painter.drawItemText(textRect, alignment, palette(), isEnabled(), text(), QPalette::WindowText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = painter.boundingRect(textRect, alignment, text()).adjusted(-1, 0, 1, 0);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+    // The whole control answers the mouse, as the text beside the box does on Windows.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+private:
+    QRect IndicatorRect() const
+    {
+        const int w = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
+        const int h = style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this);
+        const int x = (m_style & STYLE_LEFT_TEXT) ? width() - w : 0;
+        return QRect(x, (height() - h) / 2, w, h);
+    }
+
+    unsigned m_style;
+};
+
+QCheckBox* CreateCheckBox(QWidget* parent, const DialogControl& control)
+{
+    const QString text = QString::fromUtf8(control.text);
+    if (control.style & (STYLE_LEFT_TEXT | STYLE_MULTILINE))
+        return new CWrappingCheckBox(text, control.style, parent);
+    return new QCheckBox(text, parent);
+}
+
+QLineEdit* CreateEdit(QWidget* parent, const DialogControl& control)
+{
+    auto* edit = new QLineEdit(QString::fromUtf8(control.text), parent);
+    edit->setFrame((control.style & STYLE_BORDER) != 0);
+    return edit;
+}
+
+// Group boxes and frames only draw; like their Windows counterparts they let the mouse through
+// to the controls they frame (which lie below them in creation order).
+template <class Frame>
+Frame* TransparentForMouse(Frame* frame)
+{
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
 }
 
 QPushButton* CreateButton(QWidget* parent, const DialogControl& control)
@@ -100,6 +177,7 @@ bool CDialogControls::Build(QDialog& dialog, int templateId)
             widget->setFocusPolicy(Qt::NoFocus);
         if (control.id != IDC_STATIC)
             m_items.insert(control.id, widget);
+        m_order.append(widget);
     }
     return true;
 }
@@ -109,13 +187,14 @@ QWidget* CDialogControls::Create(QDialog& dialog, const DialogControl& control) 
     switch (control.kind) {
     case ControlKind::Icon: return CreateIcon(&dialog);
     case ControlKind::Static: return CreateStatic(&dialog, control);
-    case ControlKind::GroupBox: return new QGroupBox(QString::fromUtf8(control.text), &dialog);
-    case ControlKind::EtchedFrame: return CreateEtchedFrame(&dialog);
+    case ControlKind::GroupBox: return TransparentForMouse(new QGroupBox(QString::fromUtf8(control.text), &dialog));
+    case ControlKind::EtchedFrame: return TransparentForMouse(CreateEtchedFrame(&dialog));
     case ControlKind::ListBox: return CreateListBox(&dialog, control);
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: return CreateButton(&dialog, control);
-    case ControlKind::CheckBox: return new QCheckBox(QString::fromUtf8(control.text), &dialog);
     case ControlKind::OwnerDrawButton: return new QPushButton(&dialog);
+    case ControlKind::CheckBox: return CreateCheckBox(&dialog, control);
+    case ControlKind::Edit: return CreateEdit(&dialog, control);
     }
     return new QWidget(&dialog);
 }
@@ -124,6 +203,21 @@ void CDialogControls::OnClicked(int id, std::function<void()> handler) const
 {
     if (auto* button = Item<QAbstractButton>(id))
         QObject::connect(button, &QAbstractButton::clicked, button, [handler = std::move(handler)] { handler(); });
+}
+
+QWidget* CDialogControls::NextTabItem(QWidget* from, bool forward) const
+{
+    const auto count = m_order.size();
+    const auto start = m_order.indexOf(from);
+    if (count == 0 || start < 0)
+        return from;
+    for (qsizetype step = 1; step < count; ++step) {
+        const qsizetype index = (start + (forward ? step : count - step)) % count;
+        QWidget* candidate = m_order[index];
+        if (!candidate->isHidden() && candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus))
+            return candidate;
+    }
+    return from;
 }
 
 void CDialogControls::Show(int id, bool visible) const
@@ -137,6 +231,8 @@ void CDialogControls::SetText(int id, const QString& text) const
     QWidget* widget = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
     else if (auto* box = qobject_cast<QGroupBox*>(widget))
@@ -148,6 +244,8 @@ QString CDialogControls::Text(int id) const
     QWidget* widget = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(widget))
         return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return button->text();
     if (auto* box = qobject_cast<QGroupBox*>(widget))

@@ -41,6 +41,10 @@ public:
     // Runs `handler` when the button with `id` is clicked.
     void OnClicked(int id, std::function<void()> handler) const;
 
+    // The control after (or before) `from` in template order that Tab would reach: shown,
+    // enabled and taking the focus by Tab, wrapping around; `from` itself when there is none.
+    QWidget* NextTabItem(QWidget* from, bool forward) const;
+
     // Shows or hides the control with `id`.
     void Show(int id, bool visible) const;
     void SetText(int id, const QString& text) const;
@@ -49,6 +53,7 @@ public:
 private:
     QWidget* Create(QDialog& dialog, const DialogControl& control) const;
     QMap<int, QWidget*> m_items;
+    QList<QWidget*> m_order;  // every control, in template order
 };
 
 } // namespace vak

@@ -4,19 +4,16 @@
 //
 //   bench_startup [RUNS]        (default 15 runs of each, on the offscreen platform unless
 //                                QT_QPA_PLATFORM is set)
+#include "BenchWindows.h"
+
 #include "app/AppIcon.h"
 #include "app/ListBox.h"
-#include "app/MessageBox.h"
-#include "app/SettingsFile.h"
 #include "fixtures/GroupBuilder.h"
-#include "main/MainDlg.h"
-#include "main/Telephony.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -47,14 +44,7 @@ long PeakRssKb()
     return 0;
 }
 
-// Processes events until the window is exposed and painted once.
-void WaitUntilShown(QWidget& window)
-{
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-    window.repaint();
-}
+using vak::bench::WaitUntilShown;
 
 void ReportReady()
 {
@@ -89,18 +79,8 @@ int RunVak(int argc, char** argv, const char* groupFile, const char* settingsFil
 {
     QApplication app(argc, argv);
     app.setWindowIcon(vak::ApplicationIcon());
-    const vak::CSettingsFile settings(settingsFile);
-    vak::CXdgTelephony telephony;
-    vak::CMessageBoxSink messages;
-    vak::MainDlgContext context;
-    context.settings = &settings;
-    context.telephony = &telephony;
-    context.commandLine = groupFile;
-    context.today = vak::LocalToday();
-    vak::CMainDlg mainDlg(messages, context);
-    mainDlg.show();
-    WaitUntilShown(mainDlg);
-    if (mainDlg.PublisherList()->count() != PUBLISHERS) {
+    vak::bench::ShownMainWindow mainWindow(groupFile, settingsFile, vak::LocalToday());
+    if (mainWindow.Dlg().PublisherList()->count() != PUBLISHERS) {
         std::fprintf(stderr, "bench_startup: the group was not listed\n");
         return 1;
     }

@@ -86,7 +86,8 @@ inline constexpr int TRIPLE_FIELD4 = 88;     // + month
 inline constexpr int TRIPLE_NOTE_SLOT = 100; // + month
 inline constexpr int TRIPLE_CREDIT = 112;    // + month
 
-// Pioneer status and appointment values.
+// Pioneer status and appointment values (the low 2 bits of their bytes).
+inline constexpr std::uint8_t STATUS_MASK = 0x03;
 inline constexpr int STATUS_PUBLISHER = 0;
 inline constexpr int STATUS_AUXILIARY = 1;
 inline constexpr int STATUS_REGULAR = 2;
@@ -117,9 +118,16 @@ inline constexpr std::size_t LateMarkOffset(int month)
 }
 
 // Byte offset, in the record buffer, of the word with word index 3 * (136 * p + t) + slot.
+// With p = 0 it is the offset within one publisher record.
 inline constexpr std::size_t WordOffset(int p, int triple, int slot)
 {
     return 2 * static_cast<std::size_t>(3 * (TRIPLES_PER_RECORD * p + triple) + slot);
+}
+
+// Offset, in a publisher record, of the pioneer-status byte of a month and year slot.
+inline constexpr std::size_t PioneerOffset(int month, int slot)
+{
+    return OFS_PIONEER + static_cast<std::size_t>(3 * month + slot);
 }
 
 } // namespace vak

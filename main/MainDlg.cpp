@@ -10,6 +10,7 @@
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
 #include "main/BusyScope.h"
+#include "entry/EntryDlg.h"
 #include "main/FileDlg.h"
 #include "main/MainRules.h"
 #include "main/Telephony.h"
@@ -26,6 +27,8 @@
 
 #include <ctime>
 #include <filesystem>
+#include <memory>
+#include <new>
 
 namespace vak {
 
@@ -163,10 +166,17 @@ void CMainDlg::OnOK()
         FocusList();
 }
 
-// The report entry dialog comes with its own window class; until then Enter on a publisher
-// opens nothing.
-bool CMainDlg::RunEntryDialog(int)
+bool CMainDlg::RunEntryDialog(int p)
 {
+    std::unique_ptr<CEntryDlg> entry;
+    try {
+        entry = std::make_unique<CEntryDlg>(*this, p);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (!entry->IsCreated())
+        return false;
+    entry->exec();
     return true;
 }
 
@@ -230,7 +240,9 @@ void CMainDlg::OnDial()
     if (m_nPhones == 0 || !m_context.telephony)
         return;
     BusyScope busy(m_nBusy);
-    const int p = SelectedPublisher();
+    // The number shown belongs to the publisher whose contacts were loaded, who stays shown
+    // when the filtered list has emptied after an entry.
+    const int p = m_nContactPublisher;
     DialNumber(Q(m_strPhone[m_nPhone]), Q(FormatPublisherName(p, NameForm::Caption)), *m_context.telephony, this);
     FocusList();
 }

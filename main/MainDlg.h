@@ -84,6 +84,7 @@ public:
     std::uint8_t m_nPhone = 0;           // index of the number shown
     std::uint8_t m_nPhones = 0;          // how many of m_strPhone are valid
     std::string m_strEmail;              // reminder address of the selected publisher
+    int m_nContactPublisher = 0;         // whose numbers and address these are (LoadContacts)
     QIcon m_hIcon;
 
 public slots:

@@ -78,6 +78,7 @@ void CMainDlg::ShowContacts()
 
 std::uint8_t CMainDlg::LoadContacts(int p)
 {
+    m_nContactPublisher = p;
     m_nPhones = GatherValidPhones({GetPhone(p, 0), GetPhone(p, 1), GetPhone(p, 2)}, m_strPhone);
     m_nPhone = 0;
     // A reminder address is offered only to a publisher whose report is still missing.

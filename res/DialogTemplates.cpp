@@ -1,5 +1,5 @@
-// The about box (100), the main window (102) and the print preview (115) as tables, in template
-// order.
+// The about box (100), the main window (102), the report entry (107) and the print preview (115)
+// as tables, in template order.
 #include "res/DialogTemplates.h"
 
 namespace vak {
@@ -41,6 +41,43 @@ constexpr DialogControl MAIN_CONTROLS[] = {
     {IDC_PREVIEW_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "Náhled e-mailu", 9, 195, 118, 13},
 };
 
+constexpr unsigned PARTICIPATION_STYLE = STYLE_LEFT_TEXT | STYLE_CENTRED | STYLE_MULTILINE;
+constexpr unsigned MONTH_LIST_STYLE = STYLE_BORDER | STYLE_NOTIFY | STYLE_NO_INTEGRAL_HEIGHT;
+
+constexpr DialogControl ENTRY_CONTROLS[] = {
+    {IDC_PARTICIPATION, ControlKind::CheckBox, PARTICIPATION_STYLE, "Účast na službě", 16, 54, 54, 16},
+    {IDC_PUBLICATIONS, ControlKind::Edit, STYLE_BORDER, "", 14, 55, 26, 12},
+    {IDC_VIDEOS, ControlKind::Edit, STYLE_BORDER, "", 45, 55, 26, 12},
+    {IDC_HOURS, ControlKind::Edit, STYLE_BORDER, "", 76, 55, 26, 12},
+    {IDC_RETURN_VISITS, ControlKind::Edit, STYLE_BORDER, "", 107, 55, 26, 12},
+    {IDC_STUDIES, ControlKind::Edit, STYLE_BORDER, "", 138, 55, 26, 12},
+    {IDOK, ControlKind::DefPushButton, STYLE_NONE, "&OK", 212, 81, 54, 14},
+    {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "&Zrušit", 212, 57, 54, 14},
+    {IDC_STATIC, ControlKind::GroupBox, STYLE_NONE, "", 10, 30, 158, 44},
+    {IDC_SHOWN_MONTH, ControlKind::Static, STYLE_CENTRED, "", 151, 6, 51, 9},
+    {IDC_HEADING_FIRST, ControlKind::Static, STYLE_CENTRED, "", 14, 42, 25, 10},
+    {IDC_HEADING_FIRST + 1, ControlKind::Static, STYLE_CENTRED, "", 45, 42, 25, 10},
+    {IDC_HEADING_FIRST + 2, ControlKind::Static, STYLE_CENTRED, "", 76, 42, 25, 10},
+    {IDC_HEADING_FIRST + 3, ControlKind::Static, STYLE_CENTRED, "", 107, 42, 25, 10},
+    {IDC_HEADING_FIRST + 4, ControlKind::Static, STYLE_CENTRED, "", 138, 42, 25, 10},
+    {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 150, 3, 54, 15},
+    {IDC_PUBLISHER_NAME, ControlKind::Static, STYLE_NONE, "", 17, 7, 120, 8},
+    {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 10, 3, 133, 15},
+    {IDC_STATUS, ControlKind::Static, STYLE_NONE, "", 128, 22, 74, 8},
+    {IDC_APPOINTMENT, ControlKind::Static, STYLE_NONE, "", 10, 22, 109, 8},
+    {IDC_MONTH_LIST, ControlKind::ListBox, MONTH_LIST_STYLE, "", 212, 3, 54, 99},
+    {IDC_CHANGE_MONTH, ControlKind::PushButton, STYLE_NONE, "", 10, 81, 141, 14},
+    {IDC_STATIC, ControlKind::GroupBox, STYLE_NONE, "", 10, 101, 256, 41},
+    {IDC_WARNING, ControlKind::Static, STYLE_NONE, "", 15, 110, 245, 28},
+    {IDC_MONTH_LIST_DONE, ControlKind::PushButton, STYLE_NONE, "&OK", 65, 81, 50, 14},
+    {IDC_NOTES, ControlKind::PushButton, STYLE_NONE, "&Poznámky", 212, 34, 54, 14},
+    {IDC_NOTE, ControlKind::Edit, STYLE_BORDER, "", 22, 82, 116, 13},
+    {IDC_GROUP_LABEL, ControlKind::Static, STYLE_CENTRED, "", 214, 6, 46, 10},
+    {IDC_CREDIT, ControlKind::Static, STYLE_CENTRED, "", 143, 83, 56, 9},
+    {IDC_AUX_PIONEER, ControlKind::CheckBox, STYLE_HIDDEN, "Pomocný průkopník", 124, 22, 84, 10},
+    {IDC_UNDER_ONE_HOUR, ControlKind::CheckBox, STYLE_NONE, "<1 h", 174, 56, 30, 10},
+};
+
 // The print preview; its caption is set when it opens.
 constexpr DialogControl PREVIEW_CONTROLS[] = {
     {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "&Zavřít", 320, 184, 66, 14},
@@ -55,6 +92,7 @@ constexpr DialogControl PREVIEW_CONTROLS[] = {
 constexpr DialogTemplate TEMPLATES[] = {
     {IDD_ABOUTBOX, "O programu Vak", "MS Sans Serif", 10, 184, 78, ABOUT_CONTROLS},
     {IDD_MAIN, "Zprávy z kazatelské služby", "MS Sans Serif", 10, 320, 213, MAIN_CONTROLS},
+    {IDD_ENTRY, "", "MS Sans Serif", 10, 275, 146, ENTRY_CONTROLS},
     {IDD_PREVIEW, "", "MS Sans Serif", 8, 394, 202, PREVIEW_CONTROLS},
 };
 

@@ -33,11 +33,34 @@ inline constexpr int IDC_PRINTER_SETUP = 129;
 inline constexpr int IDC_PREVIEW_PANE = 130;
 inline constexpr int IDC_PREV_PAGE = 1004;
 inline constexpr int IDC_NEXT_PAGE = 1005;
+// Report entry dialog (template 107).
+inline constexpr int IDC_NOTES = 3;             // "&Poznámky": opens the note field
+inline constexpr int IDC_CHANGE_MONTH = 129;    // opens the month list
+inline constexpr int IDC_PUBLICATIONS = 139;    // fields 139..143 in the order of the monthly values
+inline constexpr int IDC_VIDEOS = 140;
+inline constexpr int IDC_HOURS = 141;
+inline constexpr int IDC_RETURN_VISITS = 142;
+inline constexpr int IDC_STUDIES = 143;
+inline constexpr int IDC_SHOWN_MONTH = 146;
+inline constexpr int IDC_HEADING_FIRST = 147;   // 147..151, the column headings of 139..143
+inline constexpr int IDC_CREDIT = 152;
+inline constexpr int IDC_PUBLISHER_NAME = 154;
+inline constexpr int IDC_STATUS = 155;
+inline constexpr int IDC_APPOINTMENT = 156;
+inline constexpr int IDC_MONTH_LIST = 158;
+inline constexpr int IDC_WARNING = 159;
+inline constexpr int IDC_MONTH_LIST_DONE = 160;
+inline constexpr int IDC_NOTE = 163;
+inline constexpr int IDC_GROUP_LABEL = 270;
+inline constexpr int IDC_AUX_PIONEER = 1050;
+inline constexpr int IDC_UNDER_ONE_HOUR = 1125;
+inline constexpr int IDC_PARTICIPATION = 1126;
 
 // Template ids.
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_MAIN = 102;
 inline constexpr int IDD_PREVIEW = 115;
+inline constexpr int IDD_ENTRY = 107;
 inline constexpr int IDR_MAINFRAME = 128;   // the application icon
 
 enum class ControlKind {
@@ -50,6 +73,7 @@ enum class ControlKind {
     DefPushButton,  // the default push button
     CheckBox,       // automatic check box
     OwnerDrawButton, // a button whose window draws it entirely
+    Edit,           // single-line edit field
 };
 
 // Style bits beyond the kind.
@@ -64,6 +88,8 @@ enum ControlStyle : unsigned {
     STYLE_NO_INTEGRAL_HEIGHT = 1u << 6,
     STYLE_SORTED = 1u << 7,      // carried for completeness; entries are inserted by position
     STYLE_NO_TABSTOP = 1u << 8,  // never takes the keyboard focus
+    STYLE_LEFT_TEXT = 1u << 9,   // check box: the text stands left of the box
+    STYLE_MULTILINE = 1u << 10,  // check box: the text wraps onto further lines
 };
 
 struct DialogControl {

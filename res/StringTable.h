@@ -29,6 +29,8 @@ inline constexpr const char* TEXT_BAD_PROCADDRESS = "bad procaddress";
 inline constexpr const char* TEXT_MAIL_MISSING = "Unable to load mail system support.";
 inline constexpr const char* TEXT_MAIL_INVALID = "Mail system DLL is invalid.";
 inline constexpr const char* TEXT_MAIL_FAILED = "Send Mail failed to send message.";
+inline constexpr const char* TEXT_ENTER_POSITIVE_INTEGER = "Please enter a positive integer.";
+inline constexpr const char* TEXT_ENTER_INTEGER_BETWEEN = "Please enter an integer between %1 and %2.";
 // Fixed Czech texts of the core that have no string-table id.
 inline constexpr const char* TEXT_NOTES_FULL = "Mimo prostor pro poznámky";
 inline constexpr const char* TEXT_GROUP_TOO_SMALL = "Skupina má méně než 3 zvěstovatele";

@@ -90,7 +90,7 @@ TEST(DialogUnitsTest, PixelsFollowTheBaseUnitsOfTheFont)
 TEST(DialogTemplatesTest, TemplatesAreKnownByIdAndControlsStayInsideTheirDialog)
 {
     EXPECT_EQ(FindDialogTemplate(101), nullptr);
-    for (const int id : {IDD_ABOUTBOX, IDD_MAIN}) {
+    for (const int id : {IDD_ABOUTBOX, IDD_MAIN, IDD_ENTRY}) {
         const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
         ASSERT_NE(dialogTemplate, nullptr);
         for (const DialogControl& control : dialogTemplate->controls) {

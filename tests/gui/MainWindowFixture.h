@@ -74,18 +74,21 @@ public:
     unsigned long result = SUCCESS_SUCCESS;
 };
 
-// The main window with its report entry replaced by a test action.
+// The main window with its report entry replaced by a test action, or the real one.
 class TestMainDlg : public CMainDlg {
 public:
     using CMainDlg::CMainDlg;
     std::function<bool(TestMainDlg&, int)> onEntry;  // returns false: "could not be created"
     std::vector<int> entries;                        // publishers the entry was opened for
     int previews = 0;
+    bool realEntry = false;                          // run the real report entry dialog
 
 protected:
     bool RunEntryDialog(int p) override
     {
         entries.push_back(p);
+        if (realEntry)
+            return CMainDlg::RunEntryDialog(p);
         return onEntry ? onEntry(*this, p) : true;
     }
     void RunPreviewDialog(int) override { ++previews; }

@@ -46,6 +46,26 @@ TEST_F(DialTest, WithoutTelephonyServiceDialingSaysSoAndChangesNothing)
     EXPECT_TRUE(ListHasFocus());
 }
 
+TEST_F(DialTest, DialAfterTheFilteredListEmptiedCallsThePublisherWhoseNumberIsShown)
+{
+    TestMainDlg& dlg = OpenGroup(GroupWithPhones());
+    dlg.onEntry = [](TestMainDlg& main, int p) {
+        EnterHours(main, p);
+        return true;
+    };
+    Click(IDC_FILTER);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);  // Malá reports
+    Press(Qt::Key_Return);  // Novák reports: nobody is left in the list
+    ASSERT_TRUE(ListTexts().isEmpty());
+    ASSERT_EQ(Text(IDC_PHONE), QStringLiteral("602 111 222"));
+
+    Click(IDC_DIAL);
+    ASSERT_EQ(m_telephony.calls.size(), 1u);
+    EXPECT_EQ(m_telephony.calls[0].party, QStringLiteral("Novák, Jan"));
+    EXPECT_EQ(dlg.m_nContactPublisher, 1);
+}
+
 TEST(TelUriTest, NumberIsPercentEncodedAsStored)
 {
     EXPECT_EQ(TelUri(QStringLiteral("+420 602 111 222")), QStringLiteral("tel:+420%20602%20111%20222"));

@@ -1,0 +1,159 @@
+// Opening the report entry dialog against a bare Qt dialog: in one process, over the main window
+// of a 127-publisher group, either the entry dialog is opened on a publisher (template built,
+// month loaded, shown) and closed, or a plain QDialog with as many plain controls in the same
+// places is shown and closed. Prints the median times and their ratio.
+//
+//   bench_entry [RUNS]        (default 200 runs of each, on the offscreen platform unless
+//                              QT_QPA_PLATFORM is set)
+#include "BenchWindows.h"
+
+#include "app/DialogBuilder.h"
+#include "entry/EntryDlg.h"
+#include "fixtures/GroupBuilder.h"
+#include "res/DialogTemplates.h"
+#include "res/StringTable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int PUBLISHERS = 127;
+constexpr int WARM_UP_RUNS = 10;
+
+using vak::bench::WaitUntilShown;
+
+// A plain Qt widget of the template's kind, without anything of Vak's.
+QWidget* PlainControl(const vak::DialogControl& control, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case vak::ControlKind::Edit: return new QLineEdit(text, parent);
+    case vak::ControlKind::PushButton:
+    case vak::ControlKind::DefPushButton: return new QPushButton(text, parent);
+    case vak::ControlKind::CheckBox: return new QCheckBox(text, parent);
+    case vak::ControlKind::GroupBox: return new QGroupBox(text, parent);
+    case vak::ControlKind::EtchedFrame: return new QFrame(parent);
+    case vak::ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        for (int month = 0; month < 12; ++month)
+            list->addItem(QString::fromStdString(vak::MonthName(month)));
+        list->hide();
+        return list;
+    }
+    default: return new QLabel(text, parent);
+    }
+}
+
+void OpenBareDialog(QWidget& parent)
+{
+    const vak::DialogTemplate* entryTemplate = vak::FindDialogTemplate(vak::IDD_ENTRY);
+    QDialog dialog(&parent);
+    const vak::DialogBaseUnits units = vak::BaseUnitsOf(dialog.font());
+    dialog.setFixedSize(vak::DialogUnitsToPixels(units, 0, 0, entryTemplate->w, entryTemplate->h).size());
+    for (const vak::DialogControl& control : entryTemplate->controls)
+        PlainControl(control, &dialog)->setGeometry(
+            vak::DialogUnitsToPixels(units, control.x, control.y, control.w, control.h));
+    dialog.setWindowTitle(QStringLiteral("Příjmení64, Jméno64"));
+    dialog.show();
+    WaitUntilShown(dialog);
+    dialog.reject();
+}
+
+void OpenEntryDialog(vak::CMainDlg& mainDlg, int p)
+{
+    vak::CEntryDlg entry(mainDlg, p);
+    entry.show();
+    WaitUntilShown(entry);
+    entry.reject();
+}
+
+double MillisecondsOf(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+bool WriteGroup(const std::string& path)
+{
+    vak::fixtures::GroupBuilder group;
+    group.Group(1).Month(2);
+    for (int p = 1; p <= PUBLISHERS; ++p) {
+        group.AddPublisher({.firstName = "Jméno" + std::to_string(p), .surname = "Příjmení" + std::to_string(p),
+                            .phones = {"602 111 " + std::to_string(100 + p), "", ""}, .appointment = p % 4});
+        group.Publisher(p).Status(2, 0, p % 4).Report(2, 0, {.hours = p % 3 == 0 ? 12 : 0, .studies = p % 5,
+                                                            .quarters = p % 4, .participation = p % 2 == 0});
+    }
+    return group.WriteTo(path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 200;
+    int appArgc = 1;
+    QApplication app(appArgc, argv);
+
+    QTemporaryDir dir;
+    const std::string groupFile = dir.filePath(QStringLiteral("Skupina127.t09")).toStdString();
+    if (!WriteGroup(groupFile)) {
+        std::fprintf(stderr, "bench_entry: cannot write %s\n", groupFile.c_str());
+        return 1;
+    }
+    vak::bench::ShownMainWindow mainWindow(groupFile, dir.filePath(QStringLiteral("Vak.ini")).toStdString(),
+                                           {2026, 4, 10});
+    vak::CMainDlg& mainDlg = mainWindow.Dlg();
+    if (mainDlg.m_nPublishers != PUBLISHERS) {
+        std::fprintf(stderr, "bench_entry: the group was not loaded\n");
+        return 1;
+    }
+
+    std::vector<double> bareTimes;
+    std::vector<double> entryTimes;
+    for (int run = -WARM_UP_RUNS; run < runs; ++run) {
+        const int p = 1 + (run + WARM_UP_RUNS) % PUBLISHERS;
+        const double bare = MillisecondsOf([&] { OpenBareDialog(mainDlg); });
+        const double entry = MillisecondsOf([&] { OpenEntryDialog(mainDlg, p); });
+        // Every opening reserves a note number; the table is kept from filling up.
+        mainDlg.m_nNotes = 0;
+        if (run >= 0) {
+            bareTimes.push_back(bare);
+            entryTimes.push_back(entry);
+        }
+    }
+    const double bareMedian = Median(bareTimes);
+    const double entryMedian = Median(entryTimes);
+    std::printf("platform: %s, %d runs each, %d publishers\n", qgetenv("QT_QPA_PLATFORM").constData(), runs,
+                PUBLISHERS);
+    std::printf("bare QDialog, %zu plain controls: median %.2f ms to shown and closed\n",
+                vak::FindDialogTemplate(vak::IDD_ENTRY)->controls.size(), bareMedian);
+    std::printf("Vak entry dialog on a publisher: median %.2f ms to shown and closed\n", entryMedian);
+    std::printf("ratio entry / bare: %.2f (budget 1.5)\n", entryMedian / bareMedian);
+    return 0;
+}

@@ -1,0 +1,169 @@
+// Notes, late reports and credit hours in the report entry dialog: the note stored when its
+// field is left but never by Esc, the late mark of an earlier month, and the credit label.
+#include "EntryFixture.h"
+
+#include "res/DialogTemplates.h"
+
+namespace vak::test {
+namespace {
+
+using EntryNotesTest = EntryDialogTest;
+
+std::string StoredNote(CGroupData& group, int p, int month, int slot)
+{
+    std::string text;
+    group.GetNote(p, month, slot, text, /*queryOnly=*/true);
+    return text;
+}
+
+TEST_F(EntryNotesTest, EnterInTheNoteFieldStoresTheNoteButNotTheReport)
+{
+    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
+    Keys("5");
+    Alt('p');
+    EXPECT_TRUE(HasFocus(IDC_NOTE));
+    EXPECT_FALSE(Shown(IDC_CHANGE_MONTH));
+
+    Keys("Kurz\n");
+    EXPECT_TRUE(EntryOpen());
+    EXPECT_FALSE(Shown(IDC_NOTE));
+    EXPECT_TRUE(Shown(IDC_CHANGE_MONTH));
+    EXPECT_TRUE(HasFocus(IDC_PUBLICATIONS));
+    EXPECT_EQ(SelectedText(IDC_PUBLICATIONS), QStringLiteral("5"));
+    EXPECT_EQ(StoredNote(*m_dlg, 1, OLD_FORM_MONTH, OLD_FORM_SLOT), "Kurz");
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, OLD_FORM_SLOT, FIELD_PUBLICATIONS), 0);
+    EXPECT_TRUE(m_dlg->m_bEntered);
+
+    // The next Enter walks on, and the report keeps the note when it is stored.
+    Keys("\n");
+    EXPECT_TRUE(HasFocus(IDC_VIDEOS));
+    Alt('o');
+    EXPECT_FALSE(EntryOpen());
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, OLD_FORM_SLOT, FIELD_PUBLICATIONS), 5);
+    EXPECT_EQ(StoredNote(*m_dlg, 1, OLD_FORM_MONTH, OLD_FORM_SLOT), "Kurz");
+}
+
+struct NoteCase {
+    const char* name;
+    const char* before;  // the month's note in the file, "" for none
+    const char* typed;   // replaces the note shown
+    const char* stored;  // "" when the month is left without a note
+};
+
+TEST_F(EntryNotesTest, NotesAreCutTo36CharactersAndALeadingBlankClearsThem)
+{
+    const NoteCase cases[] = {
+        {"new note", "", "Nemocná", "Nemocná"},
+        {"40 characters", "", "Čtyřicet znaků: 012345678901234567890123", "Čtyřicet znaků: 01234567890123456789"},
+        {"leading blank", "Stará poznámka", " nová", ""},
+        {"emptied", "Stará poznámka", "|", ""},
+    };
+    for (const NoteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fixtures::GroupBuilder group = Group();
+        if (*c.before)
+            group.Publisher(1).Note(NEW_FORM_MONTH, 0, c.before);
+        OpenEntry(group);
+        Alt('p');
+        EXPECT_EQ(EntryText(IDC_NOTE), QString::fromUtf8(c.before));
+        Keys(QString::fromUtf8(c.typed) + "\n");
+        Alt('o');
+        ASSERT_FALSE(EntryOpen());
+        EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), c.stored);
+        EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0) != 0, *c.stored != '\0');
+    }
+}
+
+TEST_F(EntryNotesTest, CancelWithTheNoteFieldOpenStoresNeitherNoteNorReport)
+{
+    const std::pair<const char*, std::function<void(EntryNotesTest&)>> ways[] = {
+        {"Esc", [](EntryNotesTest& t) { t.Press(Qt::Key_Escape); }},
+        {"Alt+Z", [](EntryNotesTest& t) { t.Alt('z'); }},
+        {"click", [](EntryNotesTest& t) { t.ClickItem(IDCANCEL); }},
+    };
+    for (const auto& [name, cancel] : ways) {
+        SCOPED_TRACE(name);
+        OpenEntry(Group());
+        Keys(" \n3");
+        Alt('p');
+        Keys("Nestihla");
+        cancel(*this);
+        EXPECT_FALSE(EntryOpen());
+        EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 0);
+        EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), 0);
+        EXPECT_FALSE(m_dlg->m_bEntered);
+        EXPECT_EQ(m_dlg->m_nNotes, 1);  // the number reserved at opening stays taken
+    }
+}
+
+TEST_F(EntryNotesTest, ANoteKeptByAFullNoteTableIsNotUnlinkedByOk)
+{
+    fixtures::GroupBuilder group = Group();
+    group.Publisher(1).Note(NEW_FORM_MONTH, 0, "Stará poznámka");
+    for (int n = 1; n < 254; ++n)
+        group.AddNote("");
+    OpenEntry(group);
+    Alt('p');
+    Keys("Nová\n");
+    Alt('o');
+    ASSERT_FALSE(EntryOpen());
+    EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 1);
+    EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), "Stará poznámka");
+}
+
+struct LateCase {
+    const char* name;
+    int status;                        // of the earlier month
+    fixtures::MonthReport earlier;     // as loaded
+    int lateBefore;                    // late-mark byte in the file
+    int lateAfter;                     // late-mark byte after OK
+    const char* warning;
+};
+
+TEST_F(EntryNotesTest, LateReportsAreMarkedUnlessCountedAlreadyOrOfASpecialPioneer)
+{
+    const LateCase cases[] = {
+        {"earlier month without hours", 0, {}, 0, 1, "\nPřípadné změny BUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
+        {"earlier month already counted", 0, {.hours = 5}, 0, 0,
+         "- VÝSTRAHA -   Již jste zaslali Únor zprávu za Příjmení1, Jméno1.\n"
+         "Změny NEBUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
+        {"earlier month marked before", 0, {.hours = 5}, 1, 1,
+         "- VÝSTRAHA -   Již jste zaslali Únor zprávu za Příjmení1, Jméno1.\n"
+         "Případné změny BUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
+        {"special pioneer", 3, {}, 0, 0, "\nZvláštní průkopníci NEJSOU ZAHRNUTI ve zprávě pro pobočku"},
+    };
+    const int february = NEW_FORM_MONTH - 1;
+    for (const LateCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fixtures::GroupBuilder group = Group();
+        group.Publisher(1).Status(february, 0, c.status).Report(february, 0, c.earlier).Late(february, c.lateBefore);
+        OpenEntry(group);
+        Alt('m');
+        Keys("^\n");
+        EXPECT_EQ(EntryText(IDC_WARNING), QString::fromUtf8(c.warning));
+        Alt('o');
+        ASSERT_FALSE(EntryOpen());
+        EXPECT_EQ(m_dlg->GetLateByte(1, february), c.lateAfter);
+        EXPECT_EQ(m_dlg->GetLateByte(1, NEW_FORM_MONTH), 0);
+    }
+}
+
+TEST_F(EntryNotesTest, RegularPioneerCreditFollowsHoursAndNote)
+{
+    fixtures::GroupBuilder group = Group();
+    group.Publisher(1).Status(NEW_FORM_MONTH, 0, 2).Report(NEW_FORM_MONTH, 0,
+                                                            {.hours = 60, .participation = true, .credit = 30});
+    OpenEntry(group);
+    // Hours and credit stay within 75; the credit is offered as the note "15 +Hod".
+    EXPECT_EQ(EntryText(IDC_CREDIT), QStringLiteral("( + 15 Hod )"));
+    Alt('p');
+    EXPECT_EQ(EntryText(IDC_NOTE), QStringLiteral("15 +Hod"));
+    Keys("50!\n");
+    EXPECT_EQ(EntryText(IDC_CREDIT), QStringLiteral("( + 50 Hod )"));
+    Alt('o');
+    ASSERT_FALSE(EntryOpen());
+    EXPECT_EQ(m_dlg->GetCredit(1, NEW_FORM_MONTH, 0), 50);
+}
+
+} // namespace
+} // namespace vak::test
