@@ -1,13 +1,12 @@
 // vak-cli as a script uses it: JSON dump, save, exit status and messages.
-#include "data/GroupData.h"
 #include "CliRun.h"
+#include "fixtures/GroupBuilder.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -23,30 +22,18 @@ using test::CliRun;
 using test::TempDir;
 using test::WriteBytes;
 
-// A two-publisher group with a note, a late mark and odd characters in the texts.
+// A two-publisher group 200 with a note, a late mark and odd characters in the texts.
 std::string MakeGroup(const TempDir& dir)
 {
-    RecordingMessageSink messages;
-    CGroupData group(messages);
-    group.m_nPublishers = 2;
-    group.AllocGroupData();
-    std::uint8_t* header = group.Record(0);
-    header[HDR_PUBLISHERS] = 2;
-    header[HDR_GROUP] = 7;
-    header[HDR_MONTH] = 10;
-    std::memcpy(header + HDR_SECRETARY_MAIL, "tajemnik@example.cz", 19);
-    group.SetFirstName(1, "Jiří");
-    group.SetSurname(1, "Dvořák \"Jura\"");
-    group.SetPhone(1, 0, "603\t111");
-    group.Record(2)[OFS_FIRST_NAME] = 0x81;  // undefined in Windows-1250
-    WriteWord(group.Record(1), OFS_VALUES + 72 * FIELD_HOURS + 6 * 10 + 2 * 1, 12);
-    WriteWord(group.Record(1), OFS_FIELD4 + 6 * 10 + 2 * 1, 0x2803);
-    group.SetLateMark(1, 9);
-    std::string text;
-    const int n = group.GetNote(2, 10, 0, text, false);
-    group.PutNote(2, 10, 0, n, "0");
+    fixtures::GroupBuilder group;
+    group.Group(200).Month(10).SecretaryMail("tajemnik@example.cz");
+    group.AddPublisher({.firstName = "Jiří", .surname = "Dvořák \"Jura\"", .phones = {"603\t111", "", ""}})
+        .Report(10, 1, {.hours = 12, .studies = 3, .quarters = 8, .participation = true})
+        .Late(9);
+    group.AddPublisher({}).Note(10, 0, "0");
+    group.RawPublisherByte(2, 2, 0x81);  // a first name undefined in Windows-1250
     const std::string path = dir.File("g.t09");
-    group.SaveGroupFile(path);
+    group.WriteTo(path);
     return path;
 }
 
@@ -58,11 +45,11 @@ TEST(Cli, DumpPrintsTheGroupAsJson)
     EXPECT_EQ(run.status, 0);
     const std::string& json = run.out;
     for (const char* expected : {
-             "\"group\":7", "\"month\":10", "\"publishers_count\":2", "\"notes_count\":1",
+             "\"group\":200", "\"month\":10", "\"publishers_count\":2", "\"notes_count\":1",
              "\"secretary\":\"tajemnik@example.cz\"", "\"first_name\":\"Jiří\"",
              "\"surname\":\"Dvořák \\\"Jura\\\"\"", "\"list_name\":\"Dvořák \\\"Jura\\\", Jiří\"",
              "\"phones\":[\"603\\u0009111\",\"\",\"\"]", "\"first_name\":\"\\u0081\"",
-             "\"hours\":12", "\"studies\":3", "\"quarters\":2", "\"participation\":true",
+             "\"hours\":12", "\"studies\":3", "\"quarters\":8", "\"participation\":true",
              "\"note_number\":1", "\"note\":\"0\"", "\"notes\":[\"0\"]",
              "\"late\":[false,false,false,false,false,false,false,false,false,true,false,false]"}) {
         EXPECT_NE(json.find(expected), std::string::npos) << expected;
@@ -105,7 +92,7 @@ TEST(Cli, ExitStatusAndReasonForEachFailure)
     }
 
     auto bytes = ReadBytes(path);
-    bytes[HDR_PUBLISHERS] = 200;
+    bytes[180] = 200;  // publisher count
     WriteBytes(dir.File("bad.t09"), bytes);
     EXPECT_EQ(RunCli("dump '" + dir.File("bad.t09") + "'", err).status, 2);
     EXPECT_NE(ReadText(err).find("není platný seznam skupiny"), std::string::npos);
@@ -123,15 +110,15 @@ TEST(Cli, ExitStatusAndReasonForEachFailure)
     EXPECT_NE(ReadText(err).find("holds no publishers"), std::string::npos);
 
     bytes = ReadBytes(path);
-    bytes[HDR_PUBLISHERS] = 1;
-    bytes.resize(RECORD_SIZE * 2);
+    bytes[180] = 1;
+    bytes.resize(816 * 2);
     WriteBytes(dir.File("one.t09"), bytes);
     EXPECT_EQ(RunCli("save '" + dir.File("one.t09") + "' '" + dir.File("o.t19") + "'", err).status, 3);
     EXPECT_NE(ReadText(err).find("Skupina má méně než 3 zvěstovatele"), std::string::npos);
 
     // A file too short for its records is not an error.
     bytes = ReadBytes(path);
-    bytes.resize(RECORD_SIZE + 10);
+    bytes.resize(816 + 10);
     WriteBytes(dir.File("short.t09"), bytes);
     EXPECT_EQ(RunCli("dump '" + dir.File("short.t09") + "'", err).status, 0);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -18,7 +19,8 @@ using test::WriteBytes;
 
 constexpr CivilDate DECEMBER_2026{2026, 12, 8};
 
-// Scrambles `text` into a file record the way the format stores it (no 204 in these texts).
+// Scrambles `text` into a file record as the format stores it: each character gets its position
+// + 52 added (no 204 in these texts).
 void PutScrambled(std::vector<std::uint8_t>& file, std::size_t at, const std::string& text)
 {
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -26,30 +28,31 @@ void PutScrambled(std::vector<std::uint8_t>& file, std::size_t at, const std::st
     file[at + text.size()] = 0;
 }
 
-// A file of `publishers` records and `notes` notes whose unused bytes are random and whose texts
-// end inside their fields.
+// A file of `publishers` records of 816 bytes after the header and `notes` notes of 48 bytes,
+// whose unused bytes are random and whose texts end inside their fields.
 std::vector<std::uint8_t> RandomGroupFile(int publishers, int notes, unsigned seed)
 {
     std::mt19937 random(seed);
-    std::vector<std::uint8_t> file(RECORD_SIZE * (publishers + 1u) + NOTE_SIZE * notes);
+    std::vector<std::uint8_t> file(816 * (publishers + 1u) + 48 * static_cast<std::size_t>(notes));
     for (auto& b : file)
         b = static_cast<std::uint8_t>(random());
-    file[HDR_PUBLISHERS] = static_cast<std::uint8_t>(publishers);
-    file[HDR_MONTH] = 10;
-    WriteWord(file.data(), HDR_NOTES, static_cast<std::uint16_t>(notes));
-    std::memcpy(file.data() + HDR_SECRETARY_MAIL, "tajemnik@example.cz", 20);
+    file[180] = static_cast<std::uint8_t>(publishers);
+    file[184] = static_cast<std::uint8_t>(notes);
+    file[185] = 0;
+    file[238] = 10;  // November
+    std::memcpy(file.data() + 44, "tajemnik@example.cz", 20);
     for (int p = 1; p <= publishers; ++p) {
-        const std::size_t r = RECORD_SIZE * static_cast<std::size_t>(p);
-        for (const std::size_t terminator : FORCED_TERMINATORS)
+        const std::size_t r = 816 * static_cast<std::size_t>(p);
+        for (const std::size_t terminator : {22u, 43u, 106u, 121u, 160u, 169u})
             file[r + terminator] = 0;
-        PutScrambled(file, r + OFS_FIRST_NAME, "Jana");
-        PutScrambled(file, r + OFS_SURNAME, "Novakova" + std::to_string(p));
-        PutScrambled(file, r + OFS_EMAIL, "jana@example.cz");
-        PutScrambled(file, r + OFS_PHONE1, "603 111 222");
-        PutScrambled(file, r + OFS_PHONE2, "");
-        PutScrambled(file, r + OFS_PHONE3, "12");
-        PutScrambled(file, r + OFS_LATE_LOW, std::string(1, '\1'));
-        PutScrambled(file, r + OFS_LATE_HIGH, "");
+        PutScrambled(file, r + 2, "Jana");
+        PutScrambled(file, r + 23, "Novakova" + std::to_string(p));
+        PutScrambled(file, r + 44, "jana@example.cz");
+        PutScrambled(file, r + 107, "603 111 222");
+        PutScrambled(file, r + 122, "");
+        PutScrambled(file, r + 137, "12");
+        PutScrambled(file, r + 152, std::string(1, '\1'));  // late mark of January
+        PutScrambled(file, r + 161, "");
     }
     return file;
 }
@@ -88,7 +91,7 @@ TEST_F(GroupFileTest, SavingKeepsTheDataInMemoryPlain)
 TEST_F(GroupFileTest, HeaderValuesAndSecretaryAddress)
 {
     auto file = RandomGroupFile(2, 0, 7);
-    file[HDR_GROUP] = 200;
+    file[181] = 200;  // the group number
     WriteBytes(dir.File("a.t09"), file);
     ASSERT_TRUE(group.LoadGroupFile(dir.File("a.t09")));
     EXPECT_EQ(group.m_nGroup, 200);
@@ -97,8 +100,8 @@ TEST_F(GroupFileTest, HeaderValuesAndSecretaryAddress)
     EXPECT_EQ(group.m_strPath, dir.File("a.t09"));
 
     for (const char* invalid : {"@example.cz", "tajemnik.example.cz", ""}) {
-        std::memset(file.data() + HDR_SECRETARY_MAIL, 0, 40);
-        std::memcpy(file.data() + HDR_SECRETARY_MAIL, invalid, std::strlen(invalid));
+        std::memset(file.data() + 44, 0, 40);
+        std::memcpy(file.data() + 44, invalid, std::strlen(invalid));
         WriteBytes(dir.File("a.t09"), file);
         ASSERT_TRUE(group.LoadGroupFile(dir.File("a.t09")));
         EXPECT_EQ(group.m_strSecretaryMail, "") << invalid;
@@ -111,7 +114,7 @@ TEST_F(GroupFileTest, FileMonthSetsTheReportMonthAndYearSlot)
     EXPECT_EQ(group.m_nMonth, 11);
     EXPECT_EQ(group.m_nYearSlot, 1);
     auto file = RandomGroupFile(2, 0, 13);
-    file[HDR_MONTH] = 0;
+    file[238] = 0;
     WriteBytes(dir.File("a.t09"), file);
     ASSERT_TRUE(group.LoadGroupFile(dir.File("a.t09")));
     EXPECT_EQ(group.m_nMonth, 0);
@@ -120,7 +123,7 @@ TEST_F(GroupFileTest, FileMonthSetsTheReportMonthAndYearSlot)
     EXPECT_EQ(group.m_nClockMonth, 11);
 
     group.InitReportMonth({2026, 2, 3});
-    file[HDR_MONTH] = 11;  // a December file opened in February stays in last year
+    file[238] = 11;  // a December file opened in February stays in last year
     WriteBytes(dir.File("a.t09"), file);
     ASSERT_TRUE(group.LoadGroupFile(dir.File("a.t09")));
     EXPECT_EQ(group.m_nYearSlot, 1);
@@ -130,13 +133,13 @@ TEST_F(GroupFileTest, FileMonthSetsTheReportMonthAndYearSlot)
 TEST_F(GroupFileTest, ShortFileReadsMissingRecordsAsZero)
 {
     auto file = RandomGroupFile(4, 3, 9);
-    file.resize(RECORD_SIZE * 2 + 100);  // header, publisher 1, part of publisher 2
+    file.resize(816 * 2 + 100);  // header, publisher 1, part of publisher 2
     WriteBytes(dir.File("short.t09"), file);
     ASSERT_TRUE(group.LoadGroupFile(dir.File("short.t09")));
     EXPECT_EQ(group.m_nPublishers, 4);
     EXPECT_EQ(group.GetFirstName(1), "Jana");
     EXPECT_EQ(group.Record(2)[150], 0);  // past the end of the file
-    for (std::size_t i = 0; i < RECORD_SIZE; ++i)
+    for (std::size_t i = 0; i < 816; ++i)
         ASSERT_EQ(group.Record(4)[i], 0) << i;
     EXPECT_EQ(group.NoteRecord(0)[0], 0);
     EXPECT_EQ(messages.count, 0);
@@ -161,8 +164,8 @@ TEST_F(GroupFileTest, MissingFileLoadsAsEmptyGroupAndKeepsThePreviousPath)
 
 TEST_F(GroupFileTest, OutOfRangeCountOrMonthIsRefusedWithAMessage)
 {
-    for (const auto& [offset, value] : {std::pair{HDR_PUBLISHERS, 128}, {HDR_PUBLISHERS, 255}, {HDR_MONTH, 12},
-                                        {HDR_MONTH, 255}}) {
+    // Publisher count (byte 180) 128 and more, month (byte 238) past December.
+    for (const auto& [offset, value] : {std::pair{180u, 128}, {180u, 255}, {238u, 12}, {238u, 255}}) {
         auto file = RandomGroupFile(2, 0, 5);
         file[offset] = static_cast<std::uint8_t>(value);
         WriteBytes(dir.File("bad.t09"), file);
@@ -199,10 +202,11 @@ TEST_F(GroupFileTest, NoteCountIsRewrittenOnSave)
     EXPECT_EQ(group.PutNote(1, 4, 0, n, "0"), 1);
     ASSERT_TRUE(group.SaveGroupFile(dir.File("a.t09")));
     const auto saved = ReadBytes(dir.File("a.t09"));
-    ASSERT_EQ(saved.size(), RECORD_SIZE * 3 + NOTE_SIZE * 2);
-    EXPECT_EQ(ReadWord(saved.data(), HDR_NOTES), 2);
-    EXPECT_EQ(saved[RECORD_SIZE * 3 + NOTE_SIZE], '0');
-    EXPECT_EQ(ReadWord(saved.data(), RECORD_SIZE + OFS_NOTE_SLOT + 6 * 4), 2);
+    ASSERT_EQ(saved.size(), 816 * 3 + 48 * 2);
+    EXPECT_EQ(saved[184], 2);            // M
+    EXPECT_EQ(saved[816 * 3 + 48], '0');  // note 2
+    EXPECT_EQ(saved[816 + 600 + 6 * 4], 2);  // May's note slot of publisher 1
+    EXPECT_EQ(saved[816 + 600 + 6 * 4 + 1], 0);
 }
 
 TEST_F(GroupFileTest, CreateErrorNamesAbsolutePathsAsTheyAreAndPrefixesRelativeOnes)
@@ -226,7 +230,10 @@ TEST_F(GroupFileTest, ChangeOnDiskSinceLoadingIsNoticed)
     EXPECT_FALSE(group.FileChangedSinceLoad());
     ASSERT_TRUE(group.SaveGroupFile(dir.File("a.t09")));  // our own save is not a change
     EXPECT_FALSE(group.FileChangedSinceLoad());
-    WriteBytes(dir.File("a.t09"), RandomGroupFile(3, 0, 12));
+    // Another program rewrites it with the same size, a second later.
+    WriteBytes(dir.File("a.t09"), RandomGroupFile(2, 0, 12));
+    const auto written = std::filesystem::last_write_time(dir.File("a.t09"));
+    std::filesystem::last_write_time(dir.File("a.t09"), written + std::chrono::seconds(1));
     EXPECT_TRUE(group.FileChangedSinceLoad());
 }
 

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace vak {
 namespace {
@@ -16,9 +18,11 @@ struct ReportDataTest : ::testing::Test {
         group.m_nPublishers = 3;
         group.AllocGroupData();
     }
-    void SetWord(int p, int triple, int slot, std::uint16_t value)
+    // The little-endian word at `offset` of publisher p's 816-byte record.
+    void SetWord(int p, std::size_t offset, std::uint16_t value)
     {
-        WriteWord(group.m_pRecords.data(), WordOffset(p, triple, slot), value);
+        group.Record(p)[offset] = static_cast<std::uint8_t>(value & 0xFF);
+        group.Record(p)[offset + 1] = static_cast<std::uint8_t>(value >> 8);
     }
     void SetNotes(int count)
     {
@@ -30,19 +34,19 @@ struct ReportDataTest : ::testing::Test {
 
 TEST_F(ReportDataTest, WordsAreAddressedByFieldMonthAndSlot)
 {
-    auto& r = group.m_pRecords;
-    const std::size_t p2 = 2 * RECORD_SIZE;
-    WriteWord(r.data(), p2 + OFS_VALUES + 72 * FIELD_HOURS + 6 * 3 + 2 * 1, 17);
-    WriteWord(r.data(), p2 + OFS_FIELD4 + 6 * 3 + 2 * 1, 0x3C05);
+    // April (month 3), slot 1 of publisher 2: hours at 240 + 2 * 72 + 6 * 3 + 2, the field-4
+    // word at 528 + 20, the credit word at 672 + 20, the pioneer status at 202 + 3 * 3 + 1.
+    SetWord(2, 404, 17);
+    SetWord(2, 548, 0x3C05);
     EXPECT_EQ(group.GetMonthValue(2, 3, 1, FIELD_HOURS), 17);
     EXPECT_EQ(group.GetMonthValue(2, 3, 1, FIELD_STUDIES), 5);
     EXPECT_EQ(group.GetMonthValue(2, 3, 0, FIELD_HOURS), 0);  // the other year's slot
     EXPECT_EQ(group.GetMonthValue(1, 3, 1, FIELD_HOURS), 0);  // the other publisher
     EXPECT_EQ(group.GetMonthValue(2, 4, 1, FIELD_HOURS), 0);  // the next month
-    r[p2 + OFS_PIONEER + 3 * 3 + 1] = 0xFE;  // upper bits are not the status
-    r[p2 + OFS_APPOINTMENT] = 0x07;
-    r[p2 + OFS_PUBLISHER_GROUP] = 0xFF;
-    WriteWord(r.data(), p2 + OFS_CREDIT + 6 * 3 + 2, 0x0214);
+    group.Record(2)[212] = 0xFE;  // upper bits are not the status
+    group.Record(2)[239] = 0x07;  // appointment
+    group.Record(2)[181] = 0xFF;  // the publisher's group, a signed byte
+    SetWord(2, 692, 0x0214);
     EXPECT_EQ(group.GetPioneerStatus(2, 3, 1), 2);
     EXPECT_EQ(group.GetAppointment(2), 3);
     EXPECT_EQ(group.GetPublisherGroup(2), -1);
@@ -59,15 +63,17 @@ TEST_F(ReportDataTest, WhatCountsAsAReport)
         {0, 0, 0, false, false, true},        // nothing at all
         {3, 0, 0, true, true, false},         // hours
         {0, 0x1000, 0, true, true, false},    // a quarter hour only
+        {0, 0x8000, 0, true, true, false},    // quarter-hours code 8
         {0, 0x0800, 0, false, true, false},   // participation (or "<1 h") only
         {0, 0x0005, 0, false, false, true},   // studies alone are no report
         {0, 0, 1, false, false, false},       // a note alone ("0" for a zero report)
     };
     SetNotes(1);
     for (const Case& c : cases) {
-        SetWord(1, TRIPLE_VALUES + 12 * FIELD_HOURS + 5, 0, c.hours);
-        SetWord(1, TRIPLE_FIELD4 + 5, 0, c.field4);
-        SetWord(1, TRIPLE_NOTE_SLOT + 5, 0, c.note);
+        // June (month 5), slot 0: hours, field-4 word and note slot.
+        SetWord(1, 240 + 144 + 30, c.hours);
+        SetWord(1, 528 + 30, c.field4);
+        SetWord(1, 600 + 30, c.note);
         EXPECT_EQ(group.HasServiceTime(1, 5, 0), c.serviceTime) << c.hours << ' ' << c.field4 << ' ' << c.note;
         EXPECT_EQ(group.HasReport(1, 5, 0), c.report) << c.hours << ' ' << c.field4 << ' ' << c.note;
         EXPECT_EQ(group.IsReportMissing(1, 5, 0), c.missing) << c.hours << ' ' << c.field4 << ' ' << c.note;
@@ -76,10 +82,10 @@ TEST_F(ReportDataTest, WhatCountsAsAReport)
 
 TEST_F(ReportDataTest, YearSlotsOfOneMonthDoNotDisturbEachOther)
 {
-    SetWord(1, TRIPLE_VALUES + 12 * FIELD_HOURS + 0, 0, 10);
+    SetWord(1, 384, 10);  // January hours, slot 0
     EXPECT_TRUE(group.HasReport(1, 0, 0));
     EXPECT_TRUE(group.IsReportMissing(1, 0, 1));
-    SetWord(1, TRIPLE_VALUES + 12 * FIELD_HOURS + 0, 1, 20);
+    SetWord(1, 386, 20);  // slot 1
     EXPECT_EQ(group.GetMonthValue(1, 0, 0, FIELD_HOURS), 10);
     EXPECT_EQ(group.GetMonthValue(1, 0, 1, FIELD_HOURS), 20);
 }
@@ -119,22 +125,25 @@ TEST_F(ReportDataTest, NoteIsReservedThenLinkedWhenTextIsStored)
     EXPECT_TRUE(group.m_bEntered);
 }
 
-TEST_F(ReportDataTest, NoteTextIsCutTo36CharactersAndTerminated)
+TEST_F(ReportDataTest, StoredNoteIsCutTo36CharactersAndEndsAtByte36)
 {
-    SetNotes(0);
+    // A note record of a file that runs through all its 48 bytes without a zero.
+    SetNotes(1);
+    std::memset(group.NoteRecord(0), 'x', 48);
+    SetWord(2, 600 + 6 + 2, 1);  // February, slot 1
     std::string text;
-    const int n = group.GetNote(2, 1, 1, text, false);
-    group.NoteRecord(n - 1)[40] = 0x55;  // bytes after the terminator are carried through
-    const std::string long_text = "Žluťoučký kůň úpěl ďábelské ódy; a ještě něco navíc";
-    EXPECT_EQ(group.PutNote(2, 1, 1, n, long_text), 1);
+    EXPECT_EQ(group.GetNote(2, 1, 1, text, true), 1);
+    EXPECT_EQ(text, std::string(48, 'x'));
+
+    EXPECT_EQ(group.PutNote(2, 1, 1, 1, "Žluťoučký kůň úpěl ďábelské ódy; a ještě něco navíc"), 1);
     group.GetNote(2, 1, 1, text, true);
     EXPECT_EQ(text, "Žluťoučký kůň úpěl ďábelské ódy; a j");  // 36 characters
-    EXPECT_EQ(group.NoteRecord(n - 1)[36], 0);
-    EXPECT_EQ(group.NoteRecord(n - 1)[40], 0x55);
-    // A shorter text replaces the longer one completely.
-    EXPECT_EQ(group.PutNote(2, 1, 1, n, "0"), 1);
-    group.GetNote(2, 1, 1, text, true);
-    EXPECT_EQ(text, "0");
+    // A shorter text clears the rest of the old one and byte 36; bytes 37..47 are carried through.
+    EXPECT_EQ(group.PutNote(2, 1, 1, 1, "0"), 1);
+    std::vector<std::uint8_t> expected(48, 0);
+    expected[0] = '0';
+    std::fill(expected.begin() + 37, expected.end(), 'x');
+    EXPECT_EQ(std::vector<std::uint8_t>(group.NoteRecord(0), group.NoteRecord(0) + 48), expected);
 }
 
 TEST_F(ReportDataTest, EmptyOrSpaceNoteClearsTheSlotOnly)
@@ -166,7 +175,7 @@ TEST_F(ReportDataTest, NoteTableFillsUpAt254)
 TEST_F(ReportDataTest, NoteNumberBeyondTheTableIsNoNote)
 {
     SetNotes(1);
-    SetWord(1, TRIPLE_NOTE_SLOT + 3, 0, 9);
+    SetWord(1, 600 + 18, 9);  // April's note slot
     std::string text;
     EXPECT_EQ(group.GetNote(1, 3, 0, text, true), 0);
     EXPECT_FALSE(group.IsReportMissing(1, 3, 0));  // a slot value still counts as a note
@@ -180,20 +189,20 @@ TEST_F(ReportDataTest, TextFieldsConvertBetweenWindows1250AndUtf8)
     group.SetEmail(1, "rehor@example.cz");
     group.SetPhone(1, 2, "+420 603 111 222 333");
     EXPECT_EQ(group.GetFirstName(1), "Řehoř");
-    EXPECT_EQ(group.Record(1)[OFS_FIRST_NAME], 0xD8);
+    EXPECT_EQ(group.Record(1)[2], 0xD8);  // "Ř" in Windows-1250
     EXPECT_EQ(group.GetSurname(1), "Šťastný-Žďárský s dl");  // 20 characters
     EXPECT_EQ(group.GetEmail(1), "rehor@example.cz");
     EXPECT_EQ(group.GetPhone(1, 2), "+420 603 111 2");       // 14 characters
     // A telephone 2 that fills its field runs on into telephone 3 when read.
-    std::memcpy(group.Record(1) + OFS_PHONE2, "123456789012345", 15);
+    std::memcpy(group.Record(1) + 122, "123456789012345", 15);
     EXPECT_EQ(group.GetPhone(1, 1), "123456789012345+420 603 111 2");
 }
 
 TEST_F(ReportDataTest, TextRunningToTheRecordEndIsReadNoFurther)
 {
-    std::memset(group.Record(1) + OFS_PHONE3, 'x', RECORD_SIZE - OFS_PHONE3);
-    std::memset(group.Record(2), 'y', RECORD_SIZE);
-    EXPECT_EQ(group.GetPhone(1, 2), std::string(RECORD_SIZE - OFS_PHONE3, 'x'));
+    std::memset(group.Record(1) + 137, 'x', 816 - 137);  // telephone 3 to the record's end
+    std::memset(group.Record(2), 'y', 816);
+    EXPECT_EQ(group.GetPhone(1, 2), std::string(816 - 137, 'x'));
 }
 
 TEST(PublisherName, ListAndCaptionForms)

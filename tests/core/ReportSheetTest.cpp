@@ -102,7 +102,7 @@ TEST_F(ReportSheetTest, PrintedPageCoordinatesAt600And300Dpi)
     // Row 1: one number and a full report; row 2: two numbers (the short "123" does not count)
     // and a note shortened to 22 characters and "...", split at the blank at index 8.
     GroupBuilder builder;
-    builder.Group(3).Month(MARCH);
+    builder.Group(200).Month(MARCH);
     builder.AddPublisher({"Adam", "Beneš", "", {"731 204 118", "", ""}})
         .Report(MARCH, SLOT, {.publications = 3, .videos = 1, .hours = 2, .returnVisits = 4, .studies = 6,
                               .quarters = 2});
@@ -116,8 +116,8 @@ TEST_F(ReportSheetTest, PrintedPageCoordinatesAt600And300Dpi)
         const DrawnText heading1 = canvas.Text("Kontakty pro výběr zpráv - Březen");
         EXPECT_EQ(At(heading1), c.heading1);
         EXPECT_EQ(heading1.font, (FontSpec{StockFont::None, "Arial", 14, WEIGHT_BOLD, CHARSET_EAST_EUROPE}));
-        EXPECT_EQ(At(canvas.Text("Skupina #3  ")), c.heading2);
-        EXPECT_EQ(canvas.Text("Skupina #3  ").font.points, 12);
+        EXPECT_EQ(At(canvas.Text("Skupina #200  ")), c.heading2);
+        EXPECT_EQ(canvas.Text("Skupina #200  ").font.points, 12);
         EXPECT_EQ(At(canvas.Text("Jméno")), XY(c.heading1.first, c.phoneCaption.second));
         EXPECT_EQ(At(canvas.Text("Telefon")), c.phoneCaption);
         const char* captions[] = {"Publ", "Videa", "Hod", "ON", "BS", "Poznámky"};
@@ -239,6 +239,8 @@ TEST(SheetRulesTest, PrintedAndPreviewCells)
         EXPECT_EQ(PrintedCellText(c.column, c.value, c.quarters), Cell(c.printed));
         EXPECT_EQ(PreviewCellText(c.column, c.value, c.quarters, false), Cell(c.preview));
     }
+    EXPECT_EQ(QuarterCode(0x8000), 8);  // bits 12-15 of the field-4 word
+    EXPECT_EQ(QuarterCode(0xF3FF), 15);
     EXPECT_EQ(QuarterSuffix(4), "1");
     EXPECT_EQ(QuarterSuffix(5), "");
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -196,16 +197,21 @@ TEST(SafeFile, OnlyRegularFilesAreOpenedOrReplacedAndNothingBlocks)
     ::alarm(0);
 }
 
-TEST(SafeFile, StampChangesWithContent)
+TEST(SafeFile, StampTellsARewrittenFileEvenOfTheSameSize)
 {
     TempDir dir;
-    EXPECT_FALSE(StampOf(dir.File("a.t09")).exists);
-    WriteBytes(dir.File("a.t09"), OLD);
-    const FileStamp before = StampOf(dir.File("a.t09"));
+    const std::string path = dir.File("a.t09");
+    EXPECT_FALSE(StampOf(path).exists);
+    WriteBytes(path, OLD);
+    const FileStamp before = StampOf(path);
     EXPECT_TRUE(before.exists);
-    EXPECT_EQ(before.size, OLD.size());
-    WriteBytes(dir.File("a.t09"), NEW);
-    EXPECT_NE(StampOf(dir.File("a.t09")), before);
+    EXPECT_EQ(StampOf(path), before);
+    WriteBytes(path, NEW);
+    EXPECT_NE(StampOf(path), before);
+    // Rewritten with the old size, a second later.
+    WriteBytes(path, std::vector<std::uint8_t>(OLD.size(), 'x'));
+    fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(1));
+    EXPECT_NE(StampOf(path), before);
 }
 
 } // namespace

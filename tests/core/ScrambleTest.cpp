@@ -4,123 +4,89 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
+#include <vector>
 
 namespace vak {
 namespace {
 
-using RecordBytes = std::array<std::uint8_t, RECORD_SIZE>;
+using RecordBytes = std::array<std::uint8_t, 816>;
 
-void Put(RecordBytes& record, std::size_t offset, std::initializer_list<int> bytes)
-{
-    for (const int b : bytes)
-        record[offset++] = static_cast<std::uint8_t>(b);
-}
+struct BytesAt {
+    std::size_t at;
+    std::vector<int> bytes;
+};
 
-void PutText(RecordBytes& record, std::size_t offset, const char* text)
-{
-    std::memcpy(record.data() + offset, text, std::strlen(text));
-}
-
-TEST(Scramble, NameBytesGetPositionPlus52Added)
+RecordBytes RecordWith(const std::vector<BytesAt>& runs)
 {
     RecordBytes record{};
-    PutText(record, OFS_FIRST_NAME, "Jan");
-    CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
-    // 'J' 74 + 52, 'a' 97 + 53, 'n' 110 + 54
-    EXPECT_EQ(record[2], 126);
-    EXPECT_EQ(record[3], 150);
-    EXPECT_EQ(record[4], 164);
-    EXPECT_EQ(record[5], 0);
-    CGroupData::ScrambleRecord(STEP_UNSCRAMBLE, record.data());
-    EXPECT_EQ(std::memcmp(record.data() + 2, "Jan", 4), 0);
+    for (const BytesAt& run : runs)
+        for (std::size_t i = 0; i < run.bytes.size(); ++i)
+            record.at(run.at + i) = static_cast<std::uint8_t>(run.bytes[i]);
+    return record;
 }
 
-TEST(Scramble, SumsWrapAroundModulo256)
+std::vector<int> Text(const std::string& text)
 {
-    RecordBytes record{};
-    Put(record, OFS_SURNAME, {0xF0, 0xFE});
-    CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
-    EXPECT_EQ(record[23], (0xF0 + 52) % 256);
-    EXPECT_EQ(record[24], (0xFE + 53) % 256);
+    return std::vector<int>(text.begin(), text.end());
 }
 
-TEST(Scramble, LateMarksStopAtTheFirstUnsetMonth)
+TEST(Scramble, EachTextByteGetsItsPositionPlus52Added)
 {
-    RecordBytes record{};
-    Put(record, OFS_LATE_LOW, {1, 1, 0, 1});
-    Put(record, OFS_LATE_HIGH, {1});  // July
-    CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
-    EXPECT_EQ(record[152], 53);
-    EXPECT_EQ(record[153], 54);
-    EXPECT_EQ(record[154], 0);
-    EXPECT_EQ(record[155], 1);
-    EXPECT_EQ(record[161], 53);
+    struct Case {
+        const char* what;
+        std::vector<BytesAt> plain, scrambled;
+    };
+    const std::string x29(29, 'x');
+    const Case cases[] = {
+        {"first name", {{2, Text("Jan")}}, {{2, {126, 150, 164, 0}}}},
+        {"sums wrap around", {{23, {0xF0, 0xFE}}}, {{23, {36, 51}}}},
+        {"204 is kept in names", {{2, {204, 'a'}}, {23, {'b', 204}}}, {{2, {204, 150}}, {23, {150, 204}}}},
+        {"204 is kept in the first 30 e-mail characters",
+         {{44, Text(x29 + "\xCC\xCC")}}, {{44 + 28, {200, 204, 30, 0}}}},
+        {"204 is scrambled in a telephone", {{107, {204}}}, {{107, {0}}}},
+        // Telephone 1 fills its 15 bytes: byte 121 is cleared before, so telephone 2 is separate.
+        {"full telephone 1", {{107, Text("123456789012345")}, {122, Text("77")}},
+         {{107, {101, 103, 105, 107, 109, 111, 113, 115, 117, 109, 111, 113, 115, 117, 0, 107, 108, 0}}}},
+        // Telephone 2 has no terminator: its pass covers telephone 3 too, which is then scrambled
+        // again by its own pass.
+        {"full telephone 2", {{122, Text("123456789012345")}, {137, Text("77")}},
+         {{122, {101}}, {136, {119, 174, 176, 0}}}},
+        // Marks 1, 1, 0, 1 from January: the length stops at the first unset month.
+        {"late marks", {{152, {1, 1, 0, 1}}, {161, {1}}}, {{152, {53, 54, 0, 1}}, {161, {53, 0}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordBytes record = RecordWith(c.plain);
+        CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
+        for (const BytesAt& expected : c.scrambled)
+            for (std::size_t i = 0; i < expected.bytes.size(); ++i)
+                EXPECT_EQ(record[expected.at + i], expected.bytes[i]) << "byte " << expected.at + i;
+    }
 }
 
-TEST(Scramble, Byte204IsKeptInNamesAndInTheFirst30EmailCharacters)
+TEST(Scramble, ForcedTerminatorsAreZeroedAndOtherBytesLeftAlone)
 {
-    RecordBytes record{};
-    Put(record, OFS_FIRST_NAME, {204, 'a'});
-    Put(record, OFS_SURNAME, {'b', 204});
-    for (std::size_t i = 0; i < 29; ++i)
-        record[OFS_EMAIL + i] = 'x';
-    Put(record, OFS_EMAIL + 29, {204, 204});
-    CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
-    EXPECT_EQ(record[2], 204);
-    EXPECT_EQ(record[3], 'a' + 53);
-    EXPECT_EQ(record[23], 'b' + 52);
-    EXPECT_EQ(record[24], 204);
-    EXPECT_EQ(record[OFS_EMAIL + 28], 'x' + 52 + 28);
-    EXPECT_EQ(record[OFS_EMAIL + 29], 204);             // position 29: still exempt
-    EXPECT_EQ(record[OFS_EMAIL + 30], (204 + 52 + 30) % 256);  // position 30: scrambled, 30
-    // Telephones and late marks have no exemption.
-    RecordBytes phone{};
-    Put(phone, OFS_PHONE1, {204});
-    CGroupData::ScrambleRecord(STEP_SCRAMBLE, phone.data());
-    EXPECT_EQ(phone[OFS_PHONE1], 0);
-}
-
-TEST(Scramble, FullTelephone2RunsOnIntoTelephone3)
-{
-    RecordBytes record{};
-    PutText(record, OFS_PHONE2, "123456789012345");  // 15 characters, no terminator
-    PutText(record, OFS_PHONE3, "77");
-    CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
-    // Telephone 2's pass covers 17 bytes, then telephone 3's pass scrambles its two bytes again.
-    EXPECT_EQ(record[122], '1' + 52);
-    EXPECT_EQ(record[136], '5' + 52 + 14);
-    EXPECT_EQ(record[137], '7' + 52 + 15 + 52);  // 174
-    EXPECT_EQ(record[138], '7' + 52 + 16 + 53);  // 176
-    EXPECT_EQ(record[139], 0);
-    CGroupData::ScrambleRecord(STEP_UNSCRAMBLE, record.data());
-    EXPECT_EQ(std::memcmp(record.data() + OFS_PHONE2, "12345678901234577", 18), 0);
-}
-
-TEST(Scramble, ForcedTerminatorsAreZeroedBeforeScrambling)
-{
-    RecordBytes record{};
+    RecordBytes record;
     record.fill('k');
     CGroupData::ScrambleRecord(STEP_SCRAMBLE, record.data());
-    for (const std::size_t terminator : FORCED_TERMINATORS)
+    for (const std::size_t terminator : {22u, 43u, 106u, 121u, 160u, 169u})
         EXPECT_EQ(record[terminator], 0) << terminator;
-    // First name: 20 characters, scrambled, then the terminator.
-    EXPECT_EQ(record[21], 'k' + 52 + 19);
-    // Bytes outside every text field are not touched.
-    EXPECT_EQ(record[0], 'k');
-    EXPECT_EQ(record[170], 'k');
-    EXPECT_EQ(record[RECORD_SIZE - 1], 'k');
+    EXPECT_EQ(record[21], 'k' + 52 + 19);  // the first name's 20th character
+    EXPECT_EQ(record[120], 'k' + 52 + 13);  // telephone 1's 14th character
+    for (const std::size_t untouched : {0u, 1u, 170u, 815u})
+        EXPECT_EQ(record[untouched], 'k') << untouched;
 }
 
-TEST(Scramble, LengthIsMeasuredBeforeBytesTurnZero)
+TEST(Scramble, UnscramblingMeasuresTheLengthBeforeBytesTurnZero)
 {
-    RecordBytes record{};
     // Position 1 holds 53, which unscrambles to 0; the byte after it is processed all the same.
-    Put(record, OFS_FIRST_NAME, {100, 53, 100});
+    RecordBytes record = RecordWith({{2, {100, 53, 100}}, {122, {101, 103, 0}}});
     CGroupData::ScrambleRecord(STEP_UNSCRAMBLE, record.data());
     EXPECT_EQ(record[2], 100 - 52);
     EXPECT_EQ(record[3], 0);
     EXPECT_EQ(record[4], 100 - 54);
+    EXPECT_EQ(record[122], '1');
+    EXPECT_EQ(record[123], '2');
 }
 
 } // namespace

@@ -91,13 +91,14 @@ TEST_F(StartupTest, JanuaryFileInJanuarySwitchesToThisYearsSlot)
 TEST_F(StartupTest, LoadedGroupShowsCaptionCountsAndLastEnteredName)
 {
     fixtures::GroupBuilder group = SimpleGroup(4);
+    group.Group(200);
     group.Publisher(2).Report(2, 0, {.hours = 3});
     group.Publisher(4).Note(2, 0, "0");
     m_settings.WriteProfileStrings(SETTINGS_SECTION, {{KEY_POST, "Dvořáková, Marie"}});
 
     TestMainDlg& dlg = OpenGroup(group);
 
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Březen - odevzdané zprávy - Skupina 3 "));
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Březen - odevzdané zprávy - Skupina 200 "));
     EXPECT_EQ(Text(IDC_TOTAL_COUNT), QStringLiteral("Celkem zvěstovatelů = 4"));
     EXPECT_EQ(Text(IDC_MISSING_COUNT), QStringLiteral("Březen - neodevzdané zprávy = 2"));
     EXPECT_EQ(Text(IDC_LAST_ENTERED), QStringLiteral("Dvořáková, Marie"));
@@ -130,7 +131,7 @@ TEST_F(StartupTest, MissingFileLoadsAsAnEmptyGroupAndIsNotCreatedOnClosing)
 TEST_F(StartupTest, InvalidGroupFileIsRefusedWithAMessageAndLeftUntouched)
 {
     fixtures::GroupBuilder group = SimpleGroup(3);
-    group.RawHeaderByte(HDR_PUBLISHERS, 200);
+    group.RawHeaderByte(180, 200);  // a publisher count of -56
     const std::string path = WriteGroup(group);
     const std::vector<std::uint8_t> before = ReadFile(path);
 
@@ -153,7 +154,7 @@ TEST_F(StartupTest, ProgramStartedOnAnyPathEndsPromptlyWhenTheSystemAsksAndRemem
     ASSERT_TRUE(QFile::copy(QStringLiteral(VAK_APP_PATH), program));
     WriteGroup(SimpleGroup(3), "Skupina3.t09");
     fixtures::GroupBuilder refused = SimpleGroup(3);
-    refused.RawHeaderByte(HDR_PUBLISHERS, 200);
+    refused.RawHeaderByte(180, 200);  // a publisher count of -56
     WriteGroup(refused, "Neplatna.t09");
     ASSERT_EQ(::mkfifo(TempFile("Roura.t09").c_str(), 0666), 0);
 

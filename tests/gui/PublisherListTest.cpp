@@ -295,15 +295,27 @@ TEST(MainRulesTest, PathsAndAddresses)
     for (const char* path : {"", "t09", "a.t19", "a.t09 ", "a.t090"})
         EXPECT_FALSE(HasGroupExtension(path)) << path;
 
-    EXPECT_EQ(StartupGroupPath("\"C:\\Data\\Skupina 3.t09\"", "x.t09"), "C:\\Data\\Skupina 3.t09");
-    EXPECT_EQ(StartupGroupPath("notes.txt", "x.t09"), "x.t09");
+    // Every double quote goes, not only the surrounding ones.
+    const std::pair<const char*, const char*> commandLines[] = {
+        {"\"C:\\Data\\Skupina 3.t09\"", "C:\\Data\\Skupina 3.t09"},
+        {"\"C:\\Data\\Sku\"pina.t09\"", "C:\\Data\\Skupina.t09"},
+        {"\"/data/\"\"S.t09", "/data/S.t09"},
+        {"notes.txt", "x.t09"},
+        {"\"S.t09\" \"", "x.t09"},  // the path does not end in .t09
+    };
+    for (const auto& [commandLine, path] : commandLines)
+        EXPECT_EQ(StartupGroupPath(commandLine, "x.t09"), path) << commandLine;
 
-    std::string address = " \t a@b.cz \r\n";
-    EXPECT_TRUE(TrimAndCheckEmail(address));
-    EXPECT_EQ(address, "a@b.cz");
-    address = "   ";
-    EXPECT_FALSE(TrimAndCheckEmail(address));
-    EXPECT_EQ(address, "");
+    // An address is trimmed and needs an "@" that is not first and a "." somewhere after it.
+    const std::tuple<const char*, bool, const char*> addresses[] = {
+        {" \t a@b.cz \r\n", true, "a@b.cz"}, {"   ", false, ""},  {"a.b@c", false, "a.b@c"},
+        {"@b.cz", false, "@b.cz"},           {"a@.", true, "a@."}, {"a.b.cz", false, "a.b.cz"},
+    };
+    for (const auto& [typed, valid, trimmed] : addresses) {
+        std::string address = typed;
+        EXPECT_EQ(TrimAndCheckEmail(address), valid) << typed;
+        EXPECT_EQ(address, trimmed);
+    }
 }
 
 TEST(MainRulesTest, KeptCopyNamesCarryTheTimeAndStayUnique)

@@ -54,6 +54,30 @@ TEST(SettingsFileTest, UnwritableFolderMovesTheFileToTheUserConfiguration)
     qputenv("XDG_CONFIG_HOME", saved);
 }
 
+TEST(SettingsFileTest, UserSettingsLiveUnderXdgConfigHomeOrElseUnderDotConfig)
+{
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    const std::string dotConfig = home.path().toStdString() + "/.config/Vak/Vak.ini";
+    const std::pair<const char*, std::string> cases[] = {
+        {"/srv/config", "/srv/config/Vak/Vak.ini"},
+        {nullptr, dotConfig},            // unset
+        {"", dotConfig},                 // empty
+        {"relative/config", dotConfig},  // not an absolute path
+    };
+    for (const auto& [config, expected] : cases) {
+        if (config)
+            qputenv("XDG_CONFIG_HOME", config);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(UserSettingsPath("Vak"), expected) << (config ? config : "unset");
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+}
+
 TEST(SettingsFileTest, ValuesAreReadVerbatimWithoutRegardToLetterCaseOfNames)
 {
     QTemporaryDir dir;
