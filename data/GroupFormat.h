@@ -86,6 +86,10 @@ inline constexpr int TRIPLE_FIELD4 = 88;     // + month
 inline constexpr int TRIPLE_NOTE_SLOT = 100; // + month
 inline constexpr int TRIPLE_CREDIT = 112;    // + month
 
+// The byte view and the triple view of the month region describe the same words.
+static_assert(OFS_VALUES == 6 * TRIPLE_VALUES && OFS_FIELD4 == 6 * TRIPLE_FIELD4 &&
+              OFS_NOTE_SLOT == 6 * TRIPLE_NOTE_SLOT && OFS_CREDIT == 6 * TRIPLE_CREDIT);
+
 // Pioneer status and appointment values (the low 2 bits of their bytes).
 inline constexpr std::uint8_t STATUS_MASK = 0x03;
 inline constexpr int STATUS_PUBLISHER = 0;
