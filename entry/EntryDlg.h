@@ -44,7 +44,7 @@ public:
     void OnNoteKillFocus();
     void OnPublicationsSetFocus();
     void OnOK();
-    // Cancel (Esc, "Zrušit", the program being ended).
+    // Cancel (Esc, "Zrušit"); when the program is being ended, what was typed is kept.
     void reject() override;
     // Left and Right in a report field.
     void MoveField(bool forward);
@@ -93,11 +93,14 @@ private:
     // Fields and focus (EntryFields.cpp).
     void AttachFieldBehaviour();
     void UpdateCredit(unsigned hours);
-    bool ReadFields();
+    bool ReadFields(bool showProblems);
     void FocusControl(QWidget* control);
     void FocusFirstField();
     void MoveToNextControl();
     // Notes and storing (EntryStore.cpp).
+    void StoreNoteField();
+    void StoreReport();
+    void KeepTypedWork();
     void StoreMonth();
     void CommitRecord();
     void EndDialog(int result);

@@ -81,9 +81,9 @@ void CEntryDlg::UpdateCredit(unsigned hours)
 
 // Reads the count fields and the two boxes into the members. A field the form does not show
 // cannot be corrected by the user, so it keeps the value it was loaded with unless it holds a
-// valid number (as after the participation box was cleared). Returns false, with the message
-// shown and the failing field focused, when a shown field is not a number in its range.
-bool CEntryDlg::ReadFields()
+// valid number (as after the participation box was cleared). Returns false when a shown field
+// is not a number in its range, with (`showProblems`) the message shown and the field focused.
+bool CEntryDlg::ReadFields(bool showProblems)
 {
     std::array<unsigned, std::size(COUNT_FIELDS)> values{};
     for (std::size_t i = 0; i < std::size(COUNT_FIELDS); ++i) {
@@ -95,8 +95,10 @@ bool CEntryDlg::ReadFields()
         } else if (field->isHidden()) {
             values[i] = this->*count.member;
         } else {
-            VakMessageBox(this, Q(CountMessage(value.check, 0, count.high)), MsgButtons::Ok, MsgIcon::Warning);
-            FocusControl(field);
+            if (showProblems) {
+                VakMessageBox(this, Q(CountMessage(value.check, 0, count.high)), MsgButtons::Ok, MsgIcon::Warning);
+                FocusControl(field);
+            }
             return false;
         }
     }

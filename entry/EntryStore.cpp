@@ -4,6 +4,7 @@
 #include "entry/EntryDlg.h"
 
 #include "app/QtText.h"
+#include "app/Termination.h"
 #include "entry/EntryRules.h"
 #include "main/MainDlg.h"
 
@@ -27,10 +28,17 @@ void CEntryDlg::OnNotes()
 void CEntryDlg::OnNoteKillFocus()
 {
     // Runs once for each opening of the note field, also when the focus moves on while it runs.
-    QLineEdit* noteField = Field(IDC_NOTE);
-    if (m_bInNoteKillFocus || noteField->isHidden())
+    if (m_bInNoteKillFocus || Field(IDC_NOTE)->isHidden())
         return;
     const QScopedValueRollback<bool> running(m_bInNoteKillFocus, true);
+    StoreNoteField();
+    OnOK();
+}
+
+// Closes the note field and stores its text into the group's note table at once.
+void CEntryDlg::StoreNoteField()
+{
+    QLineEdit* noteField = Field(IDC_NOTE);
     const std::string text = WithoutControlCharacters(noteField->text().toStdString());
     m_controls.Show(IDC_NOTE, false);
     m_controls.Show(IDC_CHANGE_MONTH, true);
@@ -43,7 +51,6 @@ void CEntryDlg::OnNoteKillFocus()
     if (TrimBlanks(text).empty())
         m_nCredit = 0;
     UpdateCredit(LeadingNumber(Field(IDC_HOURS)->text().toStdString()));
-    OnOK();
 }
 
 void CEntryDlg::OnPublicationsSetFocus()
@@ -73,14 +80,20 @@ void CEntryDlg::OnOK()
         MoveToNextControl();
         return;
     }
-    if (!ReadFields())
+    if (!ReadFields(/*showProblems=*/true))
         return;
+    StoreReport();
+    EndDialog(QDialog::Accepted);
+}
+
+// The fields read, the month stored into the working copy and the record copied back.
+void CEntryDlg::StoreReport()
+{
     const HoursValue hours = ParseHoursText(Field(IDC_HOURS)->text().toStdString());
     m_nHours = hours.hours;
     m_nQuarters = hours.quarters;
     StoreMonth();
     CommitRecord();
-    EndDialog(QDialog::Accepted);
 }
 
 void CEntryDlg::StoreMonth()
@@ -124,11 +137,26 @@ void CEntryDlg::CommitRecord()
     m_main.UpdateStatusTexts();
 }
 
-// Cancel: Esc, "Zrušit", or the program being ended. The working copy is dropped; a note being
-// edited is not stored (notes stored earlier stay in the note table).
+// Cancel: Esc or "Zrušit". The working copy is dropped; a note being edited is not stored (notes
+// stored earlier stay in the note table). When the system ends the program nobody chose to
+// cancel, so what was typed is kept as OK keeps it, as far as it is valid.
 void CEntryDlg::reject()
 {
+    if (TerminationRequested() && !m_bEnding)
+        KeepTypedWork();
     EndDialog(QDialog::Rejected);
+}
+
+void CEntryDlg::KeepTypedWork()
+{
+    if (!Field(IDC_NOTE)->isHidden())
+        StoreNoteField();
+    // The hours text as leaving the field would have left it ("7.3" is 7.25).
+    const std::string hours = Field(IDC_HOURS)->text().toStdString();
+    if (hours.find('.') != std::string::npos)
+        m_controls.SetText(IDC_HOURS, Q(NormalizeHoursText(hours)));
+    if (ReadFields(/*showProblems=*/false))
+        StoreReport();
 }
 
 void CEntryDlg::EndDialog(int result)

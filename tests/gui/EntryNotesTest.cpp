@@ -2,6 +2,8 @@
 // field is left but never by Esc, the late mark of an earlier month, and the credit label.
 #include "EntryFixture.h"
 
+#include "app/Termination.h"
+
 #include "res/DialogTemplates.h"
 
 namespace vak::test {
@@ -93,6 +95,24 @@ TEST_F(EntryNotesTest, CancelWithTheNoteFieldOpenStoresNeitherNoteNorReport)
         EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), 0);
         EXPECT_FALSE(m_dlg->m_bEntered);
         EXPECT_EQ(m_dlg->m_nNotes, 1);  // the number reserved at opening stays taken
+    }
+}
+
+TEST_F(EntryNotesTest, EndingTheProgramKeepsWhatWasTypedAsFarAsItIsValid)
+{
+    // Studies typed (3 or the invalid 99), a note being edited, then the system ends Vak.
+    for (const char* studies : {"3", "99"}) {
+        SCOPED_TRACE(studies);
+        OpenEntry(Group());
+        Keys(QStringLiteral(" \n") + studies);
+        Alt('p');
+        Keys("Nemoc");
+        CTerminationWatcher().Request();
+        m_entry->reject();  // as the main window closes an open dialog before it closes itself
+        EXPECT_FALSE(EntryOpen());
+        EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), "Nemoc");
+        EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), std::string(studies) == "3" ? 0x0803 : 0);
+        ClearTerminationRequest();
     }
 }
 
