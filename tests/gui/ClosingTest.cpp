@@ -126,46 +126,38 @@ TEST_F(ClosingTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysS
     }
 }
 
-TEST_F(ClosingTest, FailedSaveAsksBeforeQuittingAndNoKeepsTheWindowOpen)
+TEST_F(ClosingTest, FailedSaveAsksBeforeQuittingAndKeepsTheOldFile)
 {
-    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-    const std::string path = dlg.m_strPath;
-    const std::vector<std::uint8_t> before = ReadFile(path);
-    EnterHours(dlg, 1);
-    {
-        FileSizeLimit full(100);
-        m_boxes->QueueAnswer(MsgAnswer::No);
-        dlg.OnCancel();
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
+        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+        const std::string path = dlg.m_strPath;
+        const std::vector<std::uint8_t> before = ReadFile(path);
+        EnterHours(dlg, 1);
+        m_boxes->Clear();
+        {
+            FileSizeLimit full(100);
+            m_boxes->QueueAnswer(answer);
+            dlg.OnCancel();
+        }
+        ASSERT_EQ(m_boxes->Shown().size(), 2);
+        EXPECT_TRUE(m_boxes->Shown()[0].startsWith(QStringLiteral("Nelze-li vytvořit nový soubor: ") +
+                                                   QString::fromStdString(path)));
+        EXPECT_EQ(m_boxes->Shown()[1], SAVE_FAILED_QUESTION);
+        EXPECT_EQ(ReadFile(path), before);
+        EXPECT_EQ(dlg.IsClosed(), answer == MsgAnswer::Yes);
+        if (answer == MsgAnswer::No) {
+            // No keeps the window open; once the disk has room again, closing saves the reports.
+            EXPECT_TRUE(dlg.isVisible());
+            EXPECT_TRUE(dlg.m_bLoaded);
+            EXPECT_FALSE(QFile::exists(QString::fromStdString(m_settings.Path())));
+            dlg.OnCancel();
+            EXPECT_TRUE(dlg.IsClosed());
+            EXPECT_NE(ReadFile(path), before);
+        }
+        m_dlg.reset();
+        QFile::remove(QString::fromStdString(path));
     }
-    ASSERT_EQ(m_boxes->Shown().size(), 2);
-    EXPECT_TRUE(m_boxes->Shown()[0].startsWith(QStringLiteral("Nelze-li vytvořit nový soubor: ") +
-                                               QString::fromStdString(path)));
-    EXPECT_EQ(m_boxes->Shown()[1], SAVE_FAILED_QUESTION);
-    EXPECT_FALSE(dlg.IsClosed());
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(dlg.m_bLoaded);
-    EXPECT_EQ(ReadFile(path), before);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(m_settings.Path())));
-
-    // Once the disk has room again, closing saves the reports.
-    dlg.OnCancel();
-    EXPECT_TRUE(dlg.IsClosed());
-    EXPECT_NE(ReadFile(path), before);
-}
-
-TEST_F(ClosingTest, FailedSaveAnsweredYesEndsTheProgramAndKeepsTheOldFile)
-{
-    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-    const std::string path = dlg.m_strPath;
-    const std::vector<std::uint8_t> before = ReadFile(path);
-    EnterHours(dlg, 1);
-    {
-        FileSizeLimit full(100);
-        m_boxes->QueueAnswer(MsgAnswer::Yes);
-        dlg.OnCancel();
-    }
-    EXPECT_TRUE(dlg.IsClosed());
-    EXPECT_EQ(ReadFile(path), before);
 }
 
 TEST_F(ClosingTest, GroupOfOnePublisherSaysItsReportsAreNotSaved)
