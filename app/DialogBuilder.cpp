@@ -179,7 +179,23 @@ bool CDialogControls::Build(QDialog& dialog, int templateId)
             m_items.insert(control.id, widget);
         m_order.append(widget);
     }
+    NameControls(*dialogTemplate);
     return true;
+}
+
+// What a screen reader says comes from the template too: a name kept in the table, or the
+// static text that labels a control.
+void CDialogControls::NameControls(const DialogTemplate& dialogTemplate) const
+{
+    for (qsizetype i = 0; i < m_order.size(); ++i) {
+        const DialogControl& control = dialogTemplate.controls[static_cast<std::size_t>(i)];
+        QWidget* widget = m_order[i];
+        if (*control.accessibleName != '\0')
+            widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        if (control.labelFor != 0)
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                label->setBuddy(GetDlgItem(control.labelFor));
+    }
 }
 
 QWidget* CDialogControls::Create(QDialog& dialog, const DialogControl& control) const

@@ -52,6 +52,7 @@ public:
 
 private:
     QWidget* Create(QDialog& dialog, const DialogControl& control) const;
+    void NameControls(const DialogTemplate& dialogTemplate) const;
     QMap<int, QWidget*> m_items;
     QList<QWidget*> m_order;  // every control, in template order
 };

@@ -20,7 +20,7 @@ constexpr unsigned LIST_STYLE =
     STYLE_NOTIFY | STYLE_VSCROLL | STYLE_BORDER | STYLE_NO_INTEGRAL_HEIGHT | STYLE_SORTED;
 
 constexpr DialogControl MAIN_CONTROLS[] = {
-    {IDC_PUBLISHER_LIST, ControlKind::ListBox, LIST_STYLE, "", 10, 10, 118, 139},
+    {IDC_PUBLISHER_LIST, ControlKind::ListBox, LIST_STYLE, "", 10, 10, 118, 139, "Zvěstovatelé"},
     {IDOK, ControlKind::DefPushButton, STYLE_NONE, "OK", 138, 135, 171, 14},
     {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "Zavřít program", 236, 177, 73, 13},
     {IDC_FILTER, ControlKind::CheckBox, STYLE_HIDDEN, "Omezit na neodevzdané zprávy", 148, 107, 154, 10},

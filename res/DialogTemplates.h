@@ -98,6 +98,12 @@ struct DialogControl {
     unsigned style;      // ControlStyle bits
     const char* text;    // UTF-8
     int x, y, w, h;      // dialog units
+    // What a screen reader calls a control that has no caption of its own beside it (a list, a
+    // button whose text is set only later, a field without a label); UTF-8, "" for none.
+    const char* accessibleName = "";
+    // A static text that names another control: the id of that control, which the text then
+    // stands for (its buddy), as a Windows dialog pairs a static text with its field; 0 for none.
+    int labelFor = 0;
 };
 
 struct DialogTemplate {
