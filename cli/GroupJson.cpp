@@ -40,7 +40,7 @@ void WriteMonthSlot(JsonWriter& json, CGroupData& group, int p, int m, int s)
 {
     const std::uint16_t field4 = group.GetField4Word(p, m, s);
     std::string note;
-    group.GetNote(p, m, s, note, true);
+    group.GetNote(p, m, s, note);
     json.Open('{');
     json.Member("publications", long{group.GetMonthValue(p, m, s, FIELD_PUBLICATIONS)});
     json.Member("videos", long{group.GetMonthValue(p, m, s, FIELD_VIDEOS)});

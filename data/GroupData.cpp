@@ -303,23 +303,41 @@ std::uint8_t CGroupData::GetLateByte(int p, int m) const
     return Record(p)[LateMarkOffset(m)];
 }
 
-int CGroupData::GetNote(int p, int m, int s, std::string& text, bool queryOnly)
+int CGroupData::GetNote(int p, int m, int s, std::string& text) const
 {
     text.clear();
     const int n = GetNoteSlot(p, m, s);
-    if (n >= 1 && n <= m_nNotes) {
-        text = TextAt(NoteRecord(n - 1), NOTE_SIZE);
-        return n;
-    }
-    if (queryOnly)
+    if (n < 1 || n > m_nNotes)
         return 0;
-    if (m_nNotes >= NOTES_FULL) {
-        m_messages.Show(TEXT_NOTES_FULL, MsgButtons::Ok, MsgIcon::Warning);
-        return n;
+    text = TextAt(NoteRecord(n - 1), NOTE_SIZE);
+    return n;
+}
+
+// A note number is taken only for a text that is stored: a new one while the table has room
+// (the number NOTES_FULL itself could never carry text), else an empty record that no month
+// links, such as a number an earlier version reserved and left.
+int CGroupData::TakeNoteNumber()
+{
+    if (m_nNotes + 1 < NOTES_FULL) {
+        ++m_nNotes;
+        std::memset(NoteRecord(m_nNotes - 1), 0, NOTE_SIZE);
+        return m_nNotes;
     }
-    ++m_nNotes;
-    std::memset(NoteRecord(m_nNotes - 1), 0, NOTE_SIZE);
-    return m_nNotes;
+    for (int n = 1; n <= m_nNotes; ++n)
+        if (NoteRecord(n - 1)[0] == 0 && !IsNoteLinked(n))
+            return n;
+    return 0;
+}
+
+// Whether any month of any publisher, in any year slot, refers to note number n.
+bool CGroupData::IsNoteLinked(int n) const
+{
+    for (int p = 1; p <= m_nPublishers; ++p)
+        for (int m = 0; m < MONTHS; ++m)
+            for (int s = 0; s < YEAR_SLOTS; ++s)
+                if (GetNoteSlot(p, m, s) == n)
+                    return true;
+    return false;
 }
 
 int CGroupData::PutNote(int p, int m, int s, int n, const std::string& text)
@@ -330,16 +348,21 @@ int CGroupData::PutNote(int p, int m, int s, int n, const std::string& text)
         SetNoteSlot(p, m, s, 0);
         return 0;
     }
-    // A number that was never reserved (the table was full) has no record to store into.
-    if (m_nNotes == 0 || m_nNotes >= NOTES_FULL || n < 1 || n > m_nNotes)
+    // The month's own note is rewritten where it is; a month without one gets a number now.
+    // A table that has reached its limit takes no text at all.
+    if (m_nNotes < NOTES_FULL && (n < 1 || n > m_nNotes))
+        n = TakeNoteNumber();
+    if (m_nNotes >= NOTES_FULL || n == 0) {
+        // The month keeps the note it had; the caller keeps the typed text for the user.
+        m_messages.Show(TEXT_NOTES_FULL, MsgButtons::Ok, MsgIcon::Warning);
         return 0;
+    }
     std::string bytes = Utf8ToCp1250(text);
     bytes.resize(std::min(bytes.size(), NOTE_TEXT_LEN));
     std::uint8_t* note = NoteRecord(n - 1);
     std::memset(note, 0, NOTE_TEXT_LEN + 1);
     std::memcpy(note, bytes.data(), bytes.size());
-    if (n == m_nNotes)
-        SetNoteSlot(p, m, s, static_cast<std::uint16_t>(n));
+    SetNoteSlot(p, m, s, static_cast<std::uint16_t>(n));
     m_bEntered = true;
     return 1;
 }

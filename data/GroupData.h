@@ -62,7 +62,12 @@ public:
 
     // Reports and notes.
     std::uint16_t GetMonthValue(int p, int m, int s, int field) const;
-    int GetNote(int p, int m, int s, std::string& text, bool queryOnly);
+    // The note text of the month (empty when it has none) and its note number, or 0.
+    int GetNote(int p, int m, int s, std::string& text) const;
+    // Stores `text` as the month's note: into note n when that is the month's own note,
+    // otherwise under a number taken now, and links the month to it. Returns 1 when stored. An
+    // empty text, or one beginning with a blank, clears the month's note and returns 0; a text
+    // for which no note number is left returns 0 after "Mimo prostor pro poznámky".
     int PutNote(int p, int m, int s, int n, const std::string& text);
     void SetLateMark(int p, int m);
     bool HasLateMark(int p, int m) const;
@@ -134,6 +139,8 @@ private:
     void ReadGroupBytes(std::FILE* file);
     void RefuseFile(const std::string& path);
     void ForgetChanges();
+    int TakeNoteNumber();
+    bool IsNoteLinked(int n) const;
 
     MessageSink& m_messages;
     CivilDate m_today;

@@ -11,6 +11,7 @@ inline constexpr std::size_t RECORD_SIZE = 816;   // header and publisher record
 inline constexpr std::size_t NOTE_SIZE = 48;      // note records
 inline constexpr int MAX_PUBLISHERS = 127;        // the count byte is signed
 inline constexpr int MONTHS = 12;
+inline constexpr int YEAR_SLOTS = 3;              // slot 2 is only carried through
 
 // Header record (stored plain).
 inline constexpr std::size_t HDR_SECRETARY_MAIL = 44;  // zero-terminated text
@@ -63,7 +64,7 @@ inline constexpr std::uint8_t STEP_SCRAMBLE = 1;
 
 // Note record.
 inline constexpr std::size_t NOTE_TEXT_LEN = 36;       // byte 36 is the terminator
-inline constexpr int NOTES_FULL = 254;                 // no reservation or storing from here on
+inline constexpr int NOTES_FULL = 254;                 // from this count on no note is stored
 inline constexpr int NOTE_ROOM_EXTRA = 100;            // the note buffer holds M + 100 records
 inline constexpr int NOTE_ROOM_MIN = 255;              // and never fewer than this
 

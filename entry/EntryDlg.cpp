@@ -53,6 +53,11 @@ void CEntryDlg::ConnectHandlers()
     // A click on "Zrušit" leaves the focus where it is, so a note being edited is not stored
     // on the way out; Tab still reaches the button.
     GetDlgItem(IDCANCEL)->setFocusPolicy(Qt::TabFocus);
+    // What the user changes in the month's controls, as opposed to what loading a month shows.
+    for (int id = IDC_PUBLICATIONS; id <= IDC_STUDIES; ++id)
+        connect(Field(id), &QLineEdit::textEdited, this, [this] { m_bTyped = true; });
+    for (const int id : {IDC_UNDER_ONE_HOUR, IDC_AUX_PIONEER, IDC_PARTICIPATION})
+        m_controls.OnClicked(id, [this] { m_bTyped = true; });
     for (QWidget* watched : {GetDlgItem(IDC_HOURS), GetDlgItem(IDC_NOTE), GetDlgItem(IDC_PUBLICATIONS),
                              GetDlgItem(IDOK), static_cast<QWidget*>(m_pMonthList)})
         watched->installEventFilter(this);
@@ -124,11 +129,12 @@ void CEntryDlg::LoadMonth()
     AttachFieldBehaviour();
     m_controls.SetText(IDC_SHOWN_MONTH, Q(MonthName(m_nShownMonth)));
     const int m = m_nShownMonth;
-    m_nPublications = m_record.Value(FIELD_PUBLICATIONS, m, m_nSlot);
-    m_nVideos = m_record.Value(FIELD_VIDEOS, m, m_nSlot);
-    m_nHours = m_record.Value(FIELD_HOURS, m, m_nSlot);
-    m_nReturnVisits = m_record.Value(FIELD_RETURN_VISITS, m, m_nSlot);
-    const std::uint16_t field4 = m_record.Field4(m, m_nSlot);
+    const int s = ShownSlot();
+    m_nPublications = m_record.Value(FIELD_PUBLICATIONS, m, s);
+    m_nVideos = m_record.Value(FIELD_VIDEOS, m, s);
+    m_nHours = m_record.Value(FIELD_HOURS, m, s);
+    m_nReturnVisits = m_record.Value(FIELD_RETURN_VISITS, m, s);
+    const std::uint16_t field4 = m_record.Field4(m, s);
     m_nStudies = field4 & STUDIES_MASK;
     m_nQuarters = field4 >> QUARTERS_SHIFT;
     const bool participationBit = (field4 & PARTICIPATION_BIT) != 0;
@@ -140,17 +146,19 @@ void CEntryDlg::LoadMonth()
         m_controls.Show(IDC_UNDER_ONE_HOUR, false);
     if (m_bUnderOneHour)
         Field(IDC_HOURS)->setEnabled(false);
-    m_nCredit = ShownStatus() == STATUS_REGULAR ? m_record.Credit(m, m_nSlot) : 0;
+    m_nCredit = ShownStatus() == STATUS_REGULAR ? m_record.Credit(m, s) : 0;
 
-    // Every load of a month without a note reserves a note number for it.
+    // Only reading: a note number is taken when a note's text is stored, so a month that is
+    // only looked at leaves the note table as it was.
     std::string note;
-    m_nNoteNumber = m_main.GetNote(m_nPublisher, m, m_nSlot, note, /*queryOnly=*/false);
+    m_nNoteNumber = m_main.GetNote(m_nPublisher, m, s, note);
     m_strNote = TrimBlanks(note);
     UpdateCredit(m_nHours);
     ShowFieldValues();
     UpdateHoursState();
     ShowStatusLabels();
     ShowWarnings();
+    m_bTyped = false;
 }
 
 void CEntryDlg::ShowFieldValues()
@@ -203,7 +211,7 @@ void CEntryDlg::ShowWarnings()
     WarningInput input;
     input.shownMonth = m_nShownMonth;
     input.reportMonth = m_main.m_nMonth;
-    input.hours = m_nHours;
+    input.alreadyReported = m_main.HasReport(m_nPublisher, m_nShownMonth, ShownSlot());
     input.specialPioneer = m_record.PioneerStatus(m_main.m_nMonth, m_nSlot) == STATUS_SPECIAL ||
                            ShownStatus() == STATUS_SPECIAL;
     input.monthListOpen = m_bMonthListOpen;
@@ -293,7 +301,13 @@ QCheckBox* CEntryDlg::Box(int id) const
 
 int CEntryDlg::ShownStatus() const
 {
-    return m_record.PioneerStatus(m_nShownMonth, m_nSlot);
+    return m_record.PioneerStatus(m_nShownMonth, ShownSlot());
+}
+
+// A month after the report month lies in the year before, whose year slot is the other one.
+int CEntryDlg::ShownSlot() const
+{
+    return m_nShownMonth > m_main.m_nMonth ? 1 - m_nSlot : m_nSlot;
 }
 
 } // namespace vak

@@ -52,7 +52,7 @@ public:
     // State of the dialog (members named as the rest of the program knows them).
     std::uint16_t m_nPublisher = 0;
     int m_nShownMonth = 0;
-    std::uint8_t m_nSlot = 0;
+    std::uint8_t m_nSlot = 0;     // the report month's year slot (ShownSlot for the month shown)
     unsigned m_nPublications = 0;
     unsigned m_nVideos = 0;
     unsigned m_nHours = 0;
@@ -93,12 +93,14 @@ private:
     // Fields and focus (EntryFields.cpp).
     void AttachFieldBehaviour();
     void UpdateCredit(unsigned hours);
-    bool ReadFields(bool showProblems);
+    enum class FieldProblems { AskToCorrect, KeepLoadedValue };
+    bool ReadFields(FieldProblems problems);
     void FocusControl(QWidget* control);
     void FocusFirstField();
     void MoveToNextControl();
     // Notes and storing (EntryStore.cpp).
-    void StoreNoteField();
+    bool StoreNoteField();
+    void ReturnToNoteField();
     void StoreReport();
     void KeepTypedWork();
     void StoreMonth();
@@ -108,6 +110,7 @@ private:
     QLineEdit* Field(int id) const;
     QCheckBox* Box(int id) const;
     int ShownStatus() const;
+    int ShownSlot() const;
     bool IsFocusLost(QEvent* event) const;
 
     CMainDlg& m_main;
@@ -116,6 +119,7 @@ private:
     bool m_bCreated = false;
     bool m_bEnding = false;       // OK or cancel is ending the dialog: focus changes mean nothing
     bool m_bInNoteKillFocus = false;
+    bool m_bTyped = false;        // the month's controls were changed since it was loaded
 };
 
 } // namespace vak

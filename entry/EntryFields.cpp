@@ -81,9 +81,10 @@ void CEntryDlg::UpdateCredit(unsigned hours)
 
 // Reads the count fields and the two boxes into the members. A field the form does not show
 // cannot be corrected by the user, so it keeps the value it was loaded with unless it holds a
-// valid number (as after the participation box was cleared). Returns false when a shown field
-// is not a number in its range, with (`showProblems`) the message shown and the field focused.
-bool CEntryDlg::ReadFields(bool showProblems)
+// valid number (as after the participation box was cleared); with KeepLoadedValue so does any
+// field that fails its check. Otherwise a shown field that is not a number in its range stops
+// the reading: its message is shown, the field focused, and false returned.
+bool CEntryDlg::ReadFields(FieldProblems problems)
 {
     std::array<unsigned, std::size(COUNT_FIELDS)> values{};
     for (std::size_t i = 0; i < std::size(COUNT_FIELDS); ++i) {
@@ -92,13 +93,11 @@ bool CEntryDlg::ReadFields(bool showProblems)
         const CountValue value = ValidateCount(field->text().toStdString(), 0, count.high);
         if (value.check == CountCheck::Ok) {
             values[i] = value.value;
-        } else if (field->isHidden()) {
+        } else if (field->isHidden() || problems == FieldProblems::KeepLoadedValue) {
             values[i] = this->*count.member;
         } else {
-            if (showProblems) {
-                VakMessageBox(this, Q(CountMessage(value.check, 0, count.high)), MsgButtons::Ok, MsgIcon::Warning);
-                FocusControl(field);
-            }
+            VakMessageBox(this, Q(CountMessage(value.check, 0, count.high)), MsgButtons::Ok, MsgIcon::Warning);
+            FocusControl(field);
             return false;
         }
     }

@@ -28,11 +28,12 @@ std::string QuarterSuffix(unsigned quarters)
     return quarters >= 1 && quarters <= 3 ? ResString(IDS_QUARTER_BASE + static_cast<int>(quarters)) : std::string();
 }
 
-// The quarter the first digit after the "." rounds up to.
+// The quarter the first digit after the "." rounds up to; none for no digit or a 0 ("7.",
+// "7.0" are 7 hours).
 unsigned QuarterOfDigit(char digit)
 {
     const int d = IsDigit(digit) ? digit - '0' : 0;
-    return d <= 3 ? 1 : d <= 6 ? 2 : 3;
+    return d == 0 ? 0 : d <= 3 ? 1 : d <= 6 ? 2 : 3;
 }
 
 } // namespace
@@ -59,16 +60,24 @@ std::string NormalizeHoursText(std::string_view text)
     if (dot == std::string_view::npos)
         return std::string(text);
     const char after = dot + 1 < text.size() ? text[dot + 1] : '\0';
-    return std::string(text.substr(0, dot)) + QuarterSuffix(QuarterOfDigit(after));
+    const unsigned quarter = QuarterOfDigit(after);
+    const std::string whole(text.substr(0, dot));
+    // ".0" is no time at all, shown as such rather than as an empty field.
+    if (quarter == 0 && whole.empty())
+        return "0";
+    return whole + QuarterSuffix(quarter);
 }
 
-HoursValue ParseHoursText(std::string_view text)
+HoursValue ParseHoursText(std::string_view typed)
 {
+    // Read as the field shows it once left, so that what is stored is what was shown.
+    const std::string text = NormalizeHoursText(typed);
     const auto dot = text.find('.');
-    if (dot == std::string_view::npos)
+    if (dot == std::string::npos)
         return {LeadingNumber(text), 0};
-    const unsigned fraction = LeadingNumber(text.substr(dot + 1, 2));
-    return {LeadingNumber(text.substr(0, dot)), fraction == 25 ? 1u : fraction == 5 ? 2u : 3u};
+    const unsigned fraction = LeadingNumber(std::string_view(text).substr(dot + 1, 2));
+    const unsigned quarters = fraction == 25 ? 1u : fraction == 5 ? 2u : 3u;
+    return {LeadingNumber(std::string_view(text).substr(0, dot)), quarters};
 }
 
 CountValue ValidateCount(std::string_view text, unsigned low, unsigned high)
@@ -123,7 +132,7 @@ Warning BuildWarning(const WarningInput& input)
 {
     Warning warning;
     warning.otherMonth = input.shownMonth != input.reportMonth;
-    if (input.hours != 0)
+    if (input.alreadyReported)
         warning.text = FormatText(ResString(IDS_WARNING_ALREADY_SENT), MonthName(input.shownMonth),
                                   input.publisherName);
     if (input.specialPioneer) {
@@ -134,11 +143,11 @@ Warning BuildWarning(const WarningInput& input)
     const std::string reportMonth = MonthName(input.reportMonth);
     if (!input.monthListOpen && warning.otherMonth) {
         // A report of an earlier month that was already counted cannot be counted again.
-        warning.excluded = input.hours != 0 && !input.lateMarkSet;
+        warning.excluded = input.alreadyReported && !input.lateMarkSet;
         const int line = warning.excluded ? IDS_CHANGES_EXCLUDED : IDS_CHANGES_INCLUDED;
         warning.text += "\n" + FormatText(ResString(line), reportMonth);
     }
-    if (input.hours != 0 && !warning.otherMonth)
+    if (input.alreadyReported && !warning.otherMonth)
         warning.text += "\n" + FormatText(ResString(IDS_CHANGES_INCLUDED), reportMonth);
     return warning;
 }

@@ -20,15 +20,17 @@ unsigned LeadingNumber(std::string_view text);
 std::string FormatHoursText(unsigned hours, unsigned quarters);
 
 // The hours text as the field shows it once left: a "." and whatever follows become the
-// quarter the first digit after it rounds up to (0..3 ".25", 4..6 ".5", 7..9 ".75", no digit
-// ".25"); "7.3" -> "7.25", "7.9" -> "7.75", ".5" stays. A text without "." is kept.
+// quarter the first digit after it rounds up to (1..3 ".25", 4..6 ".5", 7..9 ".75"; no digit
+// or 0 adds none); "7.3" -> "7.25", "7.9" -> "7.75", "7.0" -> "7", ".5" stays. A text without
+// "." is kept.
 std::string NormalizeHoursText(std::string_view text);
 
 struct HoursValue {
     unsigned hours = 0;
     unsigned quarters = 0;  // 0..3
 };
-// The hours text read back into whole hours and the quarter code; never fails.
+// The hours text, as the field shows it once left, read back into whole hours and the quarter
+// code; never fails.
 HoursValue ParseHoursText(std::string_view text);
 
 // A count field read at OK.
@@ -56,7 +58,7 @@ CreditValue ComputeCredit(unsigned hours, std::uint8_t credit, const std::string
 struct WarningInput {
     int shownMonth = 0;
     int reportMonth = 0;
-    unsigned hours = 0;          // whole hours of the shown month as loaded
+    bool alreadyReported = false; // the shown month holds a report (time or participation)
     bool specialPioneer = false; // special pioneer in the report month or the shown month
     bool monthListOpen = false;
     bool lateMarkSet = false;    // the shown month's late mark

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -31,26 +32,51 @@ void CEntryDlg::OnNoteKillFocus()
     if (m_bInNoteKillFocus || Field(IDC_NOTE)->isHidden())
         return;
     const QScopedValueRollback<bool> running(m_bInNoteKillFocus, true);
-    StoreNoteField();
+    if (!StoreNoteField()) {
+        ReturnToNoteField();
+        return;
+    }
     OnOK();
 }
 
-// Closes the note field and stores its text into the group's note table at once.
-void CEntryDlg::StoreNoteField()
+// Stores the note field's text into the group's note table at once and closes the field.
+// Returns false when the text could not be stored ("Mimo prostor pro poznámky" has been
+// shown): the field then stays open with the text as typed.
+bool CEntryDlg::StoreNoteField()
 {
-    QLineEdit* noteField = Field(IDC_NOTE);
-    const std::string text = WithoutControlCharacters(noteField->text().toStdString());
+    const std::string text = WithoutControlCharacters(Field(IDC_NOTE)->text().toStdString());
+    const std::string note = CutNoteText(text);
+    const int s = ShownSlot();
+    const bool cleared = note.empty() || note.front() == ' ';
+    if (!m_main.PutNote(m_nPublisher, m_nShownMonth, s, m_nNoteNumber, note) && !cleared)
+        return false;
     m_controls.Show(IDC_NOTE, false);
     m_controls.Show(IDC_CHANGE_MONTH, true);
-
-    m_strNote = CutNoteText(text);
-    m_main.PutNote(m_nPublisher, m_nShownMonth, m_nSlot, m_nNoteNumber, m_strNote);
-    // The working copy's note slot follows the group's: linked to the note or cleared as the
-    // note table did. When a full table refused the text, the month keeps the note it had.
-    m_record.SetNoteSlot(m_nShownMonth, m_nSlot, m_main.GetNoteSlot(m_nPublisher, m_nShownMonth, m_nSlot));
+    m_strNote = note;
+    // The working copy's note slot follows the group's: linked to the note or cleared. The
+    // month's note number is kept when it is cleared, so that a note typed again in the same
+    // opening goes back into it.
+    const std::uint16_t slot = m_main.GetNoteSlot(m_nPublisher, m_nShownMonth, s);
+    m_record.SetNoteSlot(m_nShownMonth, s, slot);
+    if (slot != 0)
+        m_nNoteNumber = slot;
     if (TrimBlanks(text).empty())
         m_nCredit = 0;
     UpdateCredit(LeadingNumber(Field(IDC_HOURS)->text().toStdString()));
+    return true;
+}
+
+// After a note that could not be stored, the focus goes back into the open note field once the
+// focus change that left it is over.
+void CEntryDlg::ReturnToNoteField()
+{
+    m_nNoteState = 1;
+    QTimer::singleShot(0, this, [this] {
+        if (Field(IDC_NOTE)->isHidden() || m_bEnding)
+            return;
+        m_nNoteState = 1;
+        FocusControl(Field(IDC_NOTE));
+    });
 }
 
 void CEntryDlg::OnPublicationsSetFocus()
@@ -58,16 +84,19 @@ void CEntryDlg::OnPublicationsSetFocus()
     m_nNoteState = 0;
 }
 
-// Enter and OK. Closing the note field by OK moves the focus to the first field, which makes
-// the note field run OnNoteKillFocus, which gives OK again: state 2 swallows that second OK,
-// so Enter in the note field stores the note but not the report.
+// Enter and OK. In the note field the first OK stores the note and closes the field, and the
+// focus goes to the first field; the report is not stored. When the field was left by Tab or
+// a click instead, its closing gives OK itself and the state stays 2, so that the next OK is
+// swallowed unless the focus reaches field 139 first.
 void CEntryDlg::OnOK()
 {
     if (m_bEnding)
         return;
     if (m_nNoteState == 1) {
-        m_nNoteState = 2;
-        UpdateCredit(LeadingNumber(Field(IDC_HOURS)->text().toStdString()));
+        const bool byEnter = !Field(IDC_NOTE)->isHidden();
+        if (byEnter && !StoreNoteField())
+            return;
+        m_nNoteState = byEnter ? 0 : 2;
         FocusFirstField();
         return;
     }
@@ -80,7 +109,7 @@ void CEntryDlg::OnOK()
         MoveToNextControl();
         return;
     }
-    if (!ReadFields(/*showProblems=*/true))
+    if (!ReadFields(FieldProblems::AskToCorrect))
         return;
     StoreReport();
     EndDialog(QDialog::Accepted);
@@ -116,7 +145,7 @@ void CEntryDlg::StoreMonth()
     entry.participation = participationBit;
     entry.auxPioneer = Box(IDC_AUX_PIONEER)->isChecked();
     entry.credit = m_nCredit;
-    m_record.StoreMonth(m_nShownMonth, m_nSlot, entry);
+    m_record.StoreMonth(m_nShownMonth, ShownSlot(), entry);
 }
 
 void CEntryDlg::CommitRecord()
@@ -139,7 +168,7 @@ void CEntryDlg::CommitRecord()
 
 // Cancel: Esc or "Zrušit". The working copy is dropped; a note being edited is not stored (notes
 // stored earlier stay in the note table). When the system ends the program nobody chose to
-// cancel, so what was typed is kept as OK keeps it, as far as it is valid.
+// cancel, so what was typed is kept as OK keeps it.
 void CEntryDlg::reject()
 {
     if (TerminationRequested() && !m_bEnding)
@@ -147,16 +176,17 @@ void CEntryDlg::reject()
     EndDialog(QDialog::Rejected);
 }
 
+// Only what the user typed is kept: a month that was merely looked at (in the month list, say)
+// is not stored, and a field that fails its check keeps the value it was loaded with while the
+// valid ones are stored.
 void CEntryDlg::KeepTypedWork()
 {
     if (!Field(IDC_NOTE)->isHidden())
         StoreNoteField();
-    // The hours text as leaving the field would have left it ("7.3" is 7.25).
-    const std::string hours = Field(IDC_HOURS)->text().toStdString();
-    if (hours.find('.') != std::string::npos)
-        m_controls.SetText(IDC_HOURS, Q(NormalizeHoursText(hours)));
-    if (ReadFields(/*showProblems=*/false))
-        StoreReport();
+    if (!m_bTyped)
+        return;
+    ReadFields(FieldProblems::KeepLoadedValue);
+    StoreReport();
 }
 
 void CEntryDlg::EndDialog(int result)

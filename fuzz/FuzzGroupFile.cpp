@@ -39,7 +39,7 @@ std::size_t ReadEverything(vak::CGroupData& group)
                     sum += group.GetMonthValue(p, m, s, field);
                 sum += group.HasServiceTime(p, m, s) + group.HasReport(p, m, s) + group.IsReportMissing(p, m, s);
                 sum += static_cast<std::size_t>(group.GetPioneerStatus(p, m, s)) + group.GetCredit(p, m, s);
-                sum += static_cast<std::size_t>(group.GetNote(p, m, s, text, true)) + text.size();
+                sum += static_cast<std::size_t>(group.GetNote(p, m, s, text)) + text.size();
             }
         }
     }
@@ -52,7 +52,7 @@ void ChangeSomething(vak::CGroupData& group)
         return;
     std::string text;
     const int month = group.m_nMonth;
-    const int n = group.GetNote(1, month, group.m_nYearSlot, text, false);
+    const int n = group.GetNote(1, month, group.m_nYearSlot, text);
     group.PutNote(1, month, group.m_nYearSlot, n, "Žádná zpráva, nemoc");
     group.SetLateMark(group.m_nPublishers, 11 - month);
 }

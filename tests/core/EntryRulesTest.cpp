@@ -17,17 +17,20 @@ TEST(HoursTextTest, QuarterHoursAreShownRoundedUpAndReadBack)
         unsigned quarters;
     };
     const Case cases[] = {
-        {"7.3", "7.25", 7, 1}, {"7.5", "7.5", 7, 2},   {"7.9", "7.75", 7, 3}, {"7.", "7.25", 7, 1},
-        {"7.0", "7.25", 7, 1}, {".5", ".5", 0, 2},     {"12", "12", 12, 0},   {"1.2.3", "1.25", 1, 1},
-        {"", "", 0, 0},        {"70000", "70000", 0xFFFF, 0},
+        {"7.3", "7.25", 7, 1}, {"7.5", "7.5", 7, 2},   {"7.9", "7.75", 7, 3}, {"7.", "7", 7, 0},
+        {"7.0", "7", 7, 0},    {"7.05", "7", 7, 0},    {".0", "0", 0, 0},     {".5", ".5", 0, 2},
+        {"12", "12", 12, 0},   {"1.2.3", "1.25", 1, 1}, {"", "", 0, 0},       {"70000", "70000", 0xFFFF, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         const std::string left = NormalizeHoursText(c.typed);
         EXPECT_EQ(left, c.left);
-        const HoursValue value = ParseHoursText(left);
-        EXPECT_EQ(value.hours, c.hours);
-        EXPECT_EQ(value.quarters, c.quarters);
+        // What is stored is what the field shows, also when OK reads a field never left.
+        for (const char* read : {c.typed, left.c_str()}) {
+            const HoursValue value = ParseHoursText(read);
+            EXPECT_EQ(value.hours, c.hours);
+            EXPECT_EQ(value.quarters, c.quarters);
+        }
     }
     EXPECT_EQ(FormatHoursText(12, 2), "12.5");
     EXPECT_EQ(FormatHoursText(12, 3), "12.75");

@@ -97,7 +97,7 @@ TEST(GroupBuilder, LoaderReadsBackWhatWasDescribedAndWritesTheSameBytes)
     EXPECT_EQ(group.GetField4Word(1, 10, 0), 0x2803);
     EXPECT_EQ(group.GetCredit(1, 10, 0), 12);
     std::string note;
-    EXPECT_EQ(group.GetNote(1, 10, 0, note, true), 1);
+    EXPECT_EQ(group.GetNote(1, 10, 0, note), 1);
     EXPECT_EQ(note, "12 +Hod");
     EXPECT_TRUE(group.HasLateMark(1, 8));
     EXPECT_FALSE(group.HasLateMark(1, 7));

@@ -196,10 +196,7 @@ TEST_F(GroupFileTest, NoteCountIsRewrittenOnSave)
 {
     WriteBytes(dir.File("a.t09"), RandomGroupFile(2, 1, 8));
     ASSERT_TRUE(group.LoadGroupFile(dir.File("a.t09")));
-    std::string text;
-    const int n = group.GetNote(1, 4, 0, text, false);
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(group.PutNote(1, 4, 0, n, "0"), 1);
+    EXPECT_EQ(group.PutNote(1, 4, 0, 0, "0"), 1);
     ASSERT_TRUE(group.SaveGroupFile(dir.File("a.t09")));
     const auto saved = ReadBytes(dir.File("a.t09"));
     ASSERT_EQ(saved.size(), 816 * 3 + 48 * 2);

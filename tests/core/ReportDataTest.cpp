@@ -106,23 +106,61 @@ TEST_F(ReportDataTest, LateMarksUseOneByteAMonthAndCountOnlyWhenExactlyOne)
     EXPECT_FALSE(group.HasLateMark(2, 3));
 }
 
-TEST_F(ReportDataTest, NoteIsReservedThenLinkedWhenTextIsStored)
+TEST_F(ReportDataTest, StoredNoteIsLinkedAndItsTextReadBack)
 {
     SetNotes(2);
     std::string text = "stale";
-    EXPECT_EQ(group.GetNote(1, 6, 0, text, true), 0);  // query: nothing there
+    EXPECT_EQ(group.GetNote(1, 6, 0, text), 0);
     EXPECT_EQ(text, "");
-    const int n = group.GetNote(1, 6, 0, text, false);  // reserving
-    EXPECT_EQ(n, 3);
-    EXPECT_EQ(group.m_nNotes, 3);
-    EXPECT_EQ(group.GetNoteSlot(1, 6, 0), 0);  // not linked yet
-    EXPECT_EQ(group.PutNote(1, 6, 0, n, "Nemocná, zpráva příště"), 1);
+    EXPECT_EQ(group.m_nNotes, 2);  // reading takes no number
+    EXPECT_EQ(group.PutNote(1, 6, 0, 0, "Nemocná, zpráva příště"), 1);
     EXPECT_EQ(group.GetNoteSlot(1, 6, 0), 3);
-    EXPECT_EQ(group.GetNote(1, 6, 0, text, true), 3);
+    EXPECT_EQ(group.GetNote(1, 6, 0, text), 3);
     EXPECT_EQ(text, "Nemocná, zpráva příště");
     EXPECT_EQ(group.NoteRecord(2)[0], 'N');
     EXPECT_EQ(group.NoteRecord(2)[6], 0xE1);  // "á" in Windows-1250
     EXPECT_TRUE(group.m_bEntered);
+}
+
+// Which note a text goes into. Publisher 1's July (slot 0) starts with note slot `slot`; notes
+// 1..`notes` exist, the first `filled` of them with text, and publisher 2 links note `linked`.
+struct PutNoteCase {
+    const char* name;
+    int notes, filled, linked, slot, n;
+    const char* text;
+    int result, slotAfter, notesAfter;
+    bool fullMessage;
+};
+
+TEST_F(ReportDataTest, NoteTextTakesTheMonthsNoteANewNumberOrAnUnusedRecord)
+{
+    const PutNoteCase cases[] = {
+        {"new number", 5, 5, 0, 0, 0, "x", 1, 6, 6, false},
+        {"the month's own note, also cleared before", 5, 5, 0, 0, 2, "x", 1, 2, 5, false},
+        {"a slot beyond the table is no note", 1, 1, 0, 9, 9, "x", 1, 2, 2, false},
+        {"leading blank clears", 5, 5, 0, 3, 3, " x", 0, 0, 5, false},
+        {"empty clears", 5, 5, 0, 3, 3, "", 0, 0, 5, false},
+        {"253 notes: an empty record nobody links", 253, 250, 251, 0, 0, "x", 1, 252, 253, false},
+        {"253 notes, all used", 253, 252, 253, 0, 0, "x", 0, 0, 253, true},
+        {"254 notes: nothing is stored", 254, 1, 0, 1, 1, "x", 0, 1, 254, true},
+        {"254 notes: clearing still works", 254, 1, 0, 1, 1, "", 0, 0, 254, false},
+    };
+    for (const PutNoteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        group.AllocGroupData();
+        messages.shown.clear();
+        SetNotes(c.notes);
+        for (int n = 1; n <= c.filled; ++n)
+            group.NoteRecord(n - 1)[0] = 'a';
+        SetWord(2, 600 + 6 * 5, static_cast<std::uint16_t>(c.linked));  // publisher 2's June
+        SetWord(1, 600 + 6 * 6, static_cast<std::uint16_t>(c.slot));    // publisher 1's July
+        EXPECT_EQ(group.PutNote(1, 6, 0, c.n, c.text), c.result);
+        EXPECT_EQ(group.GetNoteSlot(1, 6, 0), c.slotAfter);
+        EXPECT_EQ(group.m_nNotes, c.notesAfter);
+        EXPECT_EQ(messages.shown, c.fullMessage ? std::string(TEXT_NOTES_FULL) + "\n" : "");
+        if (c.result == 1)
+            EXPECT_EQ(group.NoteRecord(c.slotAfter - 1)[0], 'x');
+    }
 }
 
 TEST_F(ReportDataTest, StoredNoteIsCutTo36CharactersAndEndsAtByte36)
@@ -132,11 +170,11 @@ TEST_F(ReportDataTest, StoredNoteIsCutTo36CharactersAndEndsAtByte36)
     std::memset(group.NoteRecord(0), 'x', 48);
     SetWord(2, 600 + 6 + 2, 1);  // February, slot 1
     std::string text;
-    EXPECT_EQ(group.GetNote(2, 1, 1, text, true), 1);
+    EXPECT_EQ(group.GetNote(2, 1, 1, text), 1);
     EXPECT_EQ(text, std::string(48, 'x'));
 
     EXPECT_EQ(group.PutNote(2, 1, 1, 1, "Žluťoučký kůň úpěl ďábelské ódy; a ještě něco navíc"), 1);
-    group.GetNote(2, 1, 1, text, true);
+    group.GetNote(2, 1, 1, text);
     EXPECT_EQ(text, "Žluťoučký kůň úpěl ďábelské ódy; a j");  // 36 characters
     // A shorter text clears the rest of the old one and byte 36; bytes 37..47 are carried through.
     EXPECT_EQ(group.PutNote(2, 1, 1, 1, "0"), 1);
@@ -146,40 +184,13 @@ TEST_F(ReportDataTest, StoredNoteIsCutTo36CharactersAndEndsAtByte36)
     EXPECT_EQ(std::vector<std::uint8_t>(group.NoteRecord(0), group.NoteRecord(0) + 48), expected);
 }
 
-TEST_F(ReportDataTest, EmptyOrSpaceNoteClearsTheSlotOnly)
-{
-    SetNotes(0);
-    std::string text;
-    const int n = group.GetNote(1, 2, 0, text, false);
-    ASSERT_EQ(group.PutNote(1, 2, 0, n, "x"), 1);
-    EXPECT_EQ(group.PutNote(1, 2, 0, n, " x"), 0);
-    EXPECT_EQ(group.GetNoteSlot(1, 2, 0), 0);
-    EXPECT_EQ(group.NoteRecord(n - 1)[0], 'x');  // the record stays in the table
-    EXPECT_EQ(group.PutNote(1, 2, 0, n, ""), 0);
-}
-
-TEST_F(ReportDataTest, NoteTableFillsUpAt254)
-{
-    SetNotes(253);
-    std::string text;
-    EXPECT_EQ(group.GetNote(1, 0, 0, text, false), 254);
-    EXPECT_EQ(group.PutNote(1, 0, 0, 254, "nelze"), 0);  // storing is refused from 254 on
-    EXPECT_EQ(group.GetNoteSlot(1, 0, 0), 0);
-    EXPECT_EQ(messages.count, 0);
-
-    EXPECT_EQ(group.GetNote(1, 1, 0, text, false), 0);  // full: the slot's value comes back
-    EXPECT_EQ(group.m_nNotes, 254);
-    EXPECT_EQ(messages.shown, std::string(TEXT_NOTES_FULL) + "\n");
-}
-
 TEST_F(ReportDataTest, NoteNumberBeyondTheTableIsNoNote)
 {
     SetNotes(1);
     SetWord(1, 600 + 18, 9);  // April's note slot
     std::string text;
-    EXPECT_EQ(group.GetNote(1, 3, 0, text, true), 0);
+    EXPECT_EQ(group.GetNote(1, 3, 0, text), 0);
     EXPECT_FALSE(group.IsReportMissing(1, 3, 0));  // a slot value still counts as a note
-    EXPECT_EQ(group.PutNote(1, 3, 0, 9, "mimo"), 0);  // never written outside the table
 }
 
 TEST_F(ReportDataTest, TextFieldsConvertBetweenWindows1250AndUtf8)

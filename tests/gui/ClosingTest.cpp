@@ -323,26 +323,6 @@ TEST_F(ClosingTest, GroupThatWasOnlyLookedAtIsNeverRewritten)
     }
 }
 
-TEST_F(ClosingTest, ReservedNoteNumberIsSavedQuietlyWhenTheFileTakesIt)
-{
-    for (const bool readOnly : {false, true}) {
-        SCOPED_TRACE(readOnly ? "read-only" : "writable");
-        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-        const std::vector<std::uint8_t> before = ReadFile(dlg.m_strPath);
-        if (readOnly)
-            QFile::setPermissions(QString::fromStdString(dlg.m_strPath), QFile::ReadOwner);
-        std::string text;
-        dlg.GetNote(1, dlg.m_nMonth, dlg.m_nYearSlot, text, false);  // as opening the entry does
-        m_boxes->Clear();
-        dlg.OnCancel();
-        EXPECT_TRUE(m_boxes->Shown().isEmpty());
-        // One more (empty) note record when the file could take it, the file untouched otherwise.
-        EXPECT_EQ(ReadFile(dlg.m_strPath).size(), before.size() + (readOnly ? 0 : NOTE_SIZE));
-        m_dlg.reset();
-        QFile::remove(QString::fromStdString(TempFile("Skupina3.t09")));
-    }
-}
-
 TEST_F(ClosingTest, ReportsTheFileCannotTakeAreKeptInANewFileBesideIt)
 {
     TestMainDlg& dlg = OpenGroup(SimpleGroup(3));

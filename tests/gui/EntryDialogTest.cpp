@@ -247,7 +247,6 @@ TEST_F(EntryDialogTest, MonthListLoadsEachMonthAndEnterClosesIt)
     group.Publisher(1).Report(NEW_FORM_MONTH - 1, 0, {.studies = 4, .participation = true});
     group.Publisher(1).Report(NEW_FORM_MONTH, 0, {.studies = 1, .participation = true});
     OpenEntry(group);
-    EXPECT_EQ(m_dlg->m_nNotes, 1);  // the report month's note number
 
     Alt('m');
     EXPECT_TRUE(Shown(IDC_MONTH_LIST));
@@ -265,19 +264,21 @@ TEST_F(EntryDialogTest, MonthListLoadsEachMonthAndEnterClosesIt)
     EXPECT_FALSE(Shown(IDC_MONTH_LIST));
     EXPECT_TRUE(Shown(IDOK));
     EXPECT_TRUE(HasFocus(IDC_PARTICIPATION));
-    EXPECT_EQ(m_dlg->m_nNotes, 3);
-    EXPECT_EQ(EntryText(IDC_WARNING), QStringLiteral("\nPřípadné změny BUDOU ZAHRNUTY do Březen zprávy pro pobočku."));
+    EXPECT_EQ(m_dlg->m_nNotes, 0);  // looking at months takes no note numbers
+    // February was reported (participation and studies, no hours): it is not counted again.
+    EXPECT_EQ(EntryText(IDC_WARNING), QStringLiteral("- VÝSTRAHA -   Již jste zaslali Únor zprávu za Příjmení1, Jméno1.\n"
+                                                     "Změny NEBUDOU ZAHRNUTY do Březen zprávy pro pobočku."));
 }
 
-TEST_F(EntryDialogTest, MonthListStaysOpenWhileAMessageBoxHasTheFocus)
+TEST_F(EntryDialogTest, ANoteTheFullTableCannotTakeStaysInItsFieldBehindARealMessageBox)
 {
     fixtures::GroupBuilder group = Group();
-    for (int n = 0; n < 253; ++n)
+    for (int n = 0; n < 254; ++n)
         group.AddNote("");
-    OpenEntry(group);  // takes note number 254, the last
-    Alt('m');
+    OpenEntry(group);
+    Alt('p');
+    Keys("0");
 
-    // A real message box this time: the note table is full when the next month is loaded.
     m_boxes.reset();
     QString shown;
     QTimer::singleShot(100, [&] {
@@ -286,14 +287,16 @@ TEST_F(EntryDialogTest, MonthListStaysOpenWhileAMessageBoxHasTheFocus)
             box->accept();
         }
     });
-    Keys("^");
+    Keys("\n");
     m_boxes.emplace();
     EXPECT_EQ(shown, QStringLiteral("Mimo prostor pro poznámky"));
     // The offscreen platform hands the activation back only when asked to.
     m_entry->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_entry.get(); }));
-    EXPECT_TRUE(Shown(IDC_MONTH_LIST));
-    EXPECT_TRUE(HasFocus(IDC_MONTH_LIST));
+    EXPECT_TRUE(Shown(IDC_NOTE));
+    EXPECT_TRUE(HasFocus(IDC_NOTE));
+    EXPECT_EQ(EntryText(IDC_NOTE), QStringLiteral("0"));
+    EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 0);
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 
 #include "res/DialogTemplates.h"
 
+#include <QApplication>
+#include <QTest>
+
 namespace vak::test {
 namespace {
 
@@ -14,7 +17,7 @@ using EntryNotesTest = EntryDialogTest;
 std::string StoredNote(CGroupData& group, int p, int month, int slot)
 {
     std::string text;
-    group.GetNote(p, month, slot, text, /*queryOnly=*/true);
+    group.GetNote(p, month, slot, text);
     return text;
 }
 
@@ -94,13 +97,36 @@ TEST_F(EntryNotesTest, CancelWithTheNoteFieldOpenStoresNeitherNoteNorReport)
         EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 0);
         EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), 0);
         EXPECT_FALSE(m_dlg->m_bEntered);
-        EXPECT_EQ(m_dlg->m_nNotes, 1);  // the number reserved at opening stays taken
+        EXPECT_EQ(m_dlg->m_nNotes, 0);
     }
+}
+
+TEST_F(EntryNotesTest, ReportsLookedAtAndCancelledLeaveTheFileByteForByte)
+{
+    OpenEntry(Group());
+    const std::vector<std::uint8_t> before = ReadFile(m_dlg->m_strPath);
+    for (int opening = 0; opening < 3; ++opening) {
+        if (opening > 0) {
+            m_entry = std::make_unique<CEntryDlg>(*m_dlg, 1 + opening % 2);
+            m_entry->show();
+            m_entry->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_entry.get(); }));
+        }
+        ClickItem(IDC_CHANGE_MONTH);
+        Keys(QString(12, QLatin1Char('^')));  // every month of the list shown once
+        Press(Qt::Key_Escape);
+        ASSERT_FALSE(EntryOpen());
+    }
+    m_boxes->Clear();
+    m_dlg->OnCancel();
+    EXPECT_EQ(ReadFile(m_dlg->m_strPath), before);
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
 }
 
 TEST_F(EntryNotesTest, EndingTheProgramKeepsWhatWasTypedAsFarAsItIsValid)
 {
-    // Studies typed (3 or the invalid 99), a note being edited, then the system ends Vak.
+    // Participation ticked, studies typed (3 or the invalid 99, which keeps the loaded 0), a note
+    // being edited, then the system ends Vak.
     for (const char* studies : {"3", "99"}) {
         SCOPED_TRACE(studies);
         OpenEntry(Group());
@@ -111,12 +137,12 @@ TEST_F(EntryNotesTest, EndingTheProgramKeepsWhatWasTypedAsFarAsItIsValid)
         m_entry->reject();  // as the main window closes an open dialog before it closes itself
         EXPECT_FALSE(EntryOpen());
         EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), "Nemoc");
-        EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), std::string(studies) == "3" ? 0x0803 : 0);
+        EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), std::string(studies) == "3" ? 0x0803 : 0x0800);
         ClearTerminationRequest();
     }
 }
 
-TEST_F(EntryNotesTest, ANoteKeptByAFullNoteTableIsNotUnlinkedByOk)
+TEST_F(EntryNotesTest, ANoteKeptByAFullNoteTableIsNotUnlinked)
 {
     fixtures::GroupBuilder group = Group();
     group.Publisher(1).Note(NEW_FORM_MONTH, 0, "Stará poznámka");
@@ -124,8 +150,10 @@ TEST_F(EntryNotesTest, ANoteKeptByAFullNoteTableIsNotUnlinkedByOk)
         group.AddNote("");
     OpenEntry(group);
     Alt('p');
-    Keys("Nová\n");
-    Alt('o');
+    Keys("|||Nová\n");
+    EXPECT_EQ(m_boxes->Last(), QStringLiteral("Mimo prostor pro poznámky"));
+    EXPECT_TRUE(HasFocus(IDC_NOTE));
+    Press(Qt::Key_Escape);
     ASSERT_FALSE(EntryOpen());
     EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 1);
     EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), "Stará poznámka");
