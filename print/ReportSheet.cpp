@@ -244,9 +244,10 @@ void CReportSheet::DrawValues(Canvas& dc, const Columns& columns, int p, int y) 
 {
     const int s = m_group.m_nYearSlot;
     const int quarters = QuarterCode(m_group.GetField4Word(p, m_nMonth, s));
+    const bool participating = ShowsParticipation(p);
     dc.SetTextAlign(TextAlign::Right);
     for (int j = 0; j < VALUE_COLUMNS; ++j) {
-        const auto text = PrintedCellText(j, m_group.GetMonthValue(p, m_nMonth, s, j), quarters);
+        const auto text = PrintedCellText(j, m_group.GetMonthValue(p, m_nMonth, s, j), quarters, participating);
         if (text)
             dc.TextOut(columns.x[static_cast<std::size_t>(j)] + columns.valueEnd, y, *text);
     }
@@ -276,9 +277,18 @@ std::string CReportSheet::NoteText(int p)
     if (m_group.GetPioneerStatus(p, m_nMonth, s) == STATUS_AUXILIARY)
         text = ResString(IDS_AUX_PIONEER_MARK) + " ";
     std::string note;
-    if (m_group.GetNote(p, m_nMonth, s, note, /*queryOnly=*/true) != 0)
+    if (m_group.GetNote(p, m_nMonth, s, note) != 0)
         text += note;
     return text;
+}
+
+// In the new form a publisher (not a pioneer, who reports hours) who took part is shown as
+// having reported: "Ano" stands in the hours column.
+bool CReportSheet::ShowsParticipation(int p) const
+{
+    const int s = m_group.m_nYearSlot;
+    return m_group.m_bNewForm && m_group.GetPioneerStatus(p, m_nMonth, s) == STATUS_PUBLISHER &&
+           (m_group.GetField4Word(p, m_nMonth, s) & PARTICIPATION_BIT) != 0;
 }
 
 std::string CReportSheet::PublisherName(int p) const
@@ -334,8 +344,7 @@ void CReportSheet::DrawPreviewRow(Canvas& dc, int x, int y, int width, int rowHe
     dc.TextOut(x + 2 * BORDER_CX, top, PublisherName(p));
 
     const std::uint16_t field4 = m_group.GetField4Word(p, m_nMonth, s);
-    const bool participating = m_group.m_bNewForm && m_group.GetPioneerStatus(p, m_nMonth, s) == STATUS_PUBLISHER &&
-                               (field4 & PARTICIPATION_BIT) != 0;
+    const bool participating = ShowsParticipation(p);
     dc.SetTextAlign(TextAlign::Right);
     for (int j = 0; j < VALUE_COLUMNS; ++j) {
         if (m_group.m_bNewForm && IsNewFormHiddenColumn(j))

@@ -76,6 +76,7 @@ private:
     void DrawPreviewRow(Canvas& dc, int x, int y, int width, int rowHeight, int row, int p);
     std::string NoteText(int p);
     std::string PublisherName(int p) const;
+    bool ShowsParticipation(int p) const;
 
     CGroupData& m_group;
     std::string m_strLang;

@@ -36,8 +36,10 @@ std::string QuarterSuffix(int code)
     return code == 0 ? std::string() : ResString(IDS_QUARTER_BASE + code);
 }
 
-std::optional<std::string> PrintedCellText(int column, std::uint16_t value, int quarterCode)
+std::optional<std::string> PrintedCellText(int column, std::uint16_t value, int quarterCode, bool participating)
 {
+    if (column == FIELD_HOURS && participating)
+        return ResString(IDS_YES);
     if (column == FIELD_HOURS && quarterCode == QUARTER_WHOLE_HOUR)
         return std::to_string(WholeHours(value, quarterCode));
     if (column == FIELD_HOURS && quarterCode != 0) {

@@ -21,8 +21,10 @@ std::string QuarterSuffix(int code);
 
 // The text of printed value column 0..4, or nothing when the cell stays empty: a value of 0
 // leaves it empty, except in the hours column when quarter hours were reported. Hours carry
-// their quarter-hours suffix ("2.5", "0.25"); code 4 adds a whole hour.
-std::optional<std::string> PrintedCellText(int column, std::uint16_t value, int quarterCode);
+// their quarter-hours suffix ("2.5", "0.25"); code 4 adds a whole hour. A `participating`
+// publisher (new form, status publisher, took part) has "Ano" in the hours column instead, so
+// that the sheet tells who has reported.
+std::optional<std::string> PrintedCellText(int column, std::uint16_t value, int quarterCode, bool participating);
 
 // The text of preview value column 0..4: whole hours only ("0" when only quarters were
 // reported), or "Ano" when `participating` (new form, a publisher who took part) in the

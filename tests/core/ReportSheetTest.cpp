@@ -236,8 +236,14 @@ TEST(SheetRulesTest, PrintedAndPreviewCells)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.column << " " << c.value << " " << c.quarters);
-        EXPECT_EQ(PrintedCellText(c.column, c.value, c.quarters), Cell(c.printed));
+        EXPECT_EQ(PrintedCellText(c.column, c.value, c.quarters, false), Cell(c.printed));
         EXPECT_EQ(PreviewCellText(c.column, c.value, c.quarters, false), Cell(c.preview));
+    }
+    // A publisher who took part: "Ano" in the hours column of both, nowhere else.
+    for (const auto cell : {PrintedCellText, PreviewCellText}) {
+        EXPECT_EQ(cell(FIELD_HOURS, 0, 0, true), Cell("Ano"));
+        EXPECT_EQ(cell(FIELD_HOURS, 6, 2, true), Cell("Ano"));
+        EXPECT_EQ(cell(FIELD_STUDIES, 2, 0, true), Cell("2"));
     }
     EXPECT_EQ(QuarterCode(0x8000), 8);  // bits 12-15 of the field-4 word
     EXPECT_EQ(QuarterCode(0xF3FF), 15);
@@ -328,6 +334,23 @@ TEST_F(ReportSheetTest, PreviewInTheNewFormAndInGreek)
     EXPECT_EQ(At(canvas.Text("Ano")), XY(192 + 3 * 70 - 10, 20));  // hours recorded all the same
     EXPECT_EQ(At(canvas.Text("50")), XY(392, 39));                 // a pioneer's hours
     EXPECT_EQ(At(canvas.Text("Poznámky")), XY(770 - 38, 1));
+}
+
+TEST_F(ReportSheetTest, PrintedSheetInTheNewFormMarksPublishersWhoTookPart)
+{
+    GroupBuilder builder = Numbered(3);
+    builder.Publisher(1).Report(MARCH, SLOT, {.studies = 2, .participation = true});
+    builder.Publisher(2).Status(MARCH, SLOT, STATUS_AUXILIARY).Report(MARCH, SLOT, {.hours = 30, .participation = true});
+    builder.Publisher(3).Report(MARCH, SLOT, {.hours = 4});  // hours without the tick: not taking part
+    Load(builder);
+    m_group.m_bNewForm = true;
+    RecordingCanvas canvas(600, 600);
+    Print(canvas);
+    // At 600 dpi the hours end at X2 + 240 = 2894 + 240, rows 1..3 stand at y 918, 1068, 1218.
+    ASSERT_EQ(canvas.TextsOf("Ano").size(), 1u);
+    EXPECT_EQ(At(canvas.Text("Ano")), XY(3134, 918));
+    EXPECT_EQ(At(canvas.Text("30")), XY(3134, 1068));
+    EXPECT_EQ(At(canvas.Text("4")), XY(3134, 1218));
 }
 
 } // namespace

@@ -66,6 +66,8 @@ TEST_F(SheetCliTest, DemoGroupBecomesATwoPagePdfWithItsHeadingsNamesAndValues)
     EXPECT_TRUE(HasLine(text, "Dvořáková, Marie +603 123 457 +57 +5 \\+Hod *"));
     EXPECT_TRUE(HasLine(text, "Kořínková, Hana +485 300 128 +PoP *"));
     EXPECT_TRUE(HasLine(text, "Ťupová, Věra *"));
+    // A publisher who took part has "Ano" under "Hod", as in the preview.
+    EXPECT_TRUE(HasLine(text, "Hrůza, Matěj +604 555 010 +Ano *"));
     // The 33rd publisher opens page 2.
     const std::size_t pageBreak = text.find('\f');
     EXPECT_LT(text.find("Šťastná, Lenka"), pageBreak);
