@@ -142,6 +142,69 @@ TEST_F(EntryNotesTest, EndingTheProgramKeepsWhatWasTypedAsFarAsItIsValid)
     }
 }
 
+TEST_F(EntryNotesTest, EndingTheProgramStoresNeitherABrowsedMonthNorAFieldThatFailsItsCheck)
+{
+    const int july = OLD_FORM_MONTH - 1;
+    // The month list moved to July, nothing typed: nothing is stored, no late mark is set.
+    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
+    Alt('m');
+    Keys("^");
+    CTerminationWatcher().Request();
+    m_entry->reject();
+    EXPECT_EQ(m_dlg->GetLateByte(1, july), 0);
+    EXPECT_FALSE(m_dlg->m_bEntered);
+    EXPECT_EQ(m_dlg->m_strLastEntered, "");
+    ClearTerminationRequest();
+
+    // 5000 publications are refused at OK; the other fields are kept, publications stay 0.
+    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
+    Keys("5000\n2\n3\n4\n5\n");
+    EXPECT_EQ(m_boxes->Last(), QStringLiteral("Please enter an integer between 0 and 4095."));
+    CTerminationWatcher().Request();
+    m_entry->reject();
+    const int s = OLD_FORM_SLOT;
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_PUBLICATIONS), 0);
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_VIDEOS), 2);
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_HOURS), 3);
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_RETURN_VISITS), 4);
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_STUDIES), 5);
+    ClearTerminationRequest();
+}
+
+TEST_F(EntryNotesTest, ANoteClearedAndTypedAgainStaysLinked)
+{
+    fixtures::GroupBuilder group = Group(OLD_FORM_MONTH);
+    group.Publisher(1).Note(OLD_FORM_MONTH, OLD_FORM_SLOT, "stará");
+    group.Publisher(2).Note(OLD_FORM_MONTH, OLD_FORM_SLOT, "jiná");  // note 1 is not the last
+    OpenEntry(group, 1, OLD_FORM_TODAY);
+    Alt('p');
+    Keys("|||||\n");
+    Alt('p');
+    Keys("nova\n\n\n\n\n\n");
+    ASSERT_FALSE(EntryOpen());
+    EXPECT_EQ(m_dlg->GetNoteSlot(1, OLD_FORM_MONTH, OLD_FORM_SLOT), 1);
+    EXPECT_EQ(StoredNote(*m_dlg, 1, OLD_FORM_MONTH, OLD_FORM_SLOT), "nova");
+    EXPECT_EQ(m_dlg->m_nNotes, 2);
+}
+
+TEST_F(EntryNotesTest, ALateReportOfTheYearBeforeUsesThatYearsSlot)
+{
+    // Report month January 2023 (slot 1): December is December 2022, slot 0.
+    const int december = 11;
+    fixtures::GroupBuilder group = Group(0);
+    group.Publisher(1).Report(december, 0, {.hours = 6}).Report(december, 1, {.hours = 9});
+    OpenEntry(group, 1, {2023, 2, 10});
+    Alt('m');
+    Keys(QString(11, QLatin1Char('~')));
+    EXPECT_EQ(EntryText(IDC_SHOWN_MONTH), QStringLiteral("Prosinec"));
+    EXPECT_EQ(EntryText(IDC_HOURS), QStringLiteral("6"));
+    EXPECT_TRUE(EntryText(IDC_WARNING).startsWith(QStringLiteral("- VÝSTRAHA -   Již jste zaslali Prosinec")));
+    Keys("\n\n\n7\n\n\n");
+    ASSERT_FALSE(EntryOpen());
+    EXPECT_EQ(m_dlg->GetMonthValue(1, december, 0, FIELD_HOURS), 7);
+    EXPECT_EQ(m_dlg->GetMonthValue(1, december, 1, FIELD_HOURS), 9);
+}
+
 TEST_F(EntryNotesTest, ANoteKeptByAFullNoteTableIsNotUnlinked)
 {
     fixtures::GroupBuilder group = Group();
@@ -173,6 +236,9 @@ TEST_F(EntryNotesTest, LateReportsAreMarkedUnlessCountedAlreadyOrOfASpecialPione
     const LateCase cases[] = {
         {"earlier month without hours", 0, {}, 0, 1, "\nPřípadné změny BUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
         {"earlier month already counted", 0, {.hours = 5}, 0, 0,
+         "- VÝSTRAHA -   Již jste zaslali Únor zprávu za Příjmení1, Jméno1.\n"
+         "Změny NEBUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
+        {"earlier month reported without hours", 0, {.studies = 2, .participation = true}, 0, 0,
          "- VÝSTRAHA -   Již jste zaslali Únor zprávu za Příjmení1, Jméno1.\n"
          "Změny NEBUDOU ZAHRNUTY do Březen zprávy pro pobočku."},
         {"earlier month marked before", 0, {.hours = 5}, 1, 1,
