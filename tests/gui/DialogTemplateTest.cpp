@@ -6,6 +6,7 @@
 #include "app/DialogBuilder.h"
 #include "app/ListBox.h"
 #include "res/DialogTemplates.h"
+#include "res/StringTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -140,12 +141,21 @@ TEST_F(MainWindowTest, HelpShowsTheTipsInOneMessage)
     // The eight tips, joined in their order.
     qsizetype at = 0;
     for (const char* joint : {"zprávy.  Kliknutím na ikonu", "soubor.\n\nUvidíte", "Enter.\n\nKlávesou",
-                              "seznamu.\n\nChcete-li zadat", "měsíc.\n\nZvěstovateli", "neodevzdali.\n\nJakmile",
+                              "seznamu.\n\nChcete-li zadat", "zpr.).\n\nZvěstovateli", "neodevzdali.\n\nJakmile",
                               "čísel.\n\nPokud máte"}) {
         at = tips.indexOf(QString::fromUtf8(joint), at);
         EXPECT_GT(at, 0) << joint;
     }
     EXPECT_TRUE(tips.endsWith(QStringLiteral("na přenosném médiu.\n\n")));
+    // Every Alt key the tips name opens a button of the report entry, whose text they quote.
+    const std::pair<const char*, const char*> keys[] = {{"Alt+P", "&Poznámky"}, {"Alt+M", "Změna &měs. (opožděné zpr.)"}};
+    for (const auto& [key, button] : keys) {
+        EXPECT_TRUE(tips.contains(QString::fromUtf8(key))) << key;
+        EXPECT_TRUE(tips.contains(QString::fromUtf8(button).remove(QLatin1Char('&')))) << button;
+    }
+    EXPECT_EQ(ResString(IDS_CHANGE_MONTH), keys[1].second);  // the month list button's own text
+    for (const char* typo : {"napiště", "změny.Pokud", "Alt-R"})
+        EXPECT_FALSE(tips.contains(QString::fromUtf8(typo))) << typo;
     EXPECT_TRUE(ListHasFocus());
 
     // F1 shows the same tips.
