@@ -59,7 +59,6 @@ void CMainDlg::SendReminder()
         return;
     BusyScope busy(m_nBusy);
     ShowMessage(Q(m_strEmail), MsgIcon::Information);
-    bool handedOver = false;
     {
         CMapiMail mail(m_context.mail, this);
         if (mail.TakeError() == MAIL_ERROR_NONE) {
@@ -67,10 +66,10 @@ void CMainDlg::SendReminder()
             mail.SetOriginatorName(MAIL_ORIGINATOR);
             mail.AddRecipients(m_strEmail);
             mail.SetSubject(REMINDER_SUBJECT);
-            handedOver = mail.SendMail(0);
+            mail.SendMail(0);
         }
     }
-    FocusListAfterMail(handedOver);
+    FocusList();
 }
 
 void CMainDlg::PreviewReminder()
@@ -78,16 +77,6 @@ void CMainDlg::PreviewReminder()
     BusyScope busy(m_nBusy);
     ShowMessage(Q(ReminderText(m_nMonth)), MsgIcon::Information);
     FocusList();
-}
-
-// After a hand-off the mail composer may stand in front of the window: the list gets the
-// keyboard focus back without raising the window over the composer.
-void CMainDlg::FocusListAfterMail(bool handedOver)
-{
-    if (handedOver)
-        m_pList->setFocus(Qt::OtherFocusReason);
-    else
-        FocusList();
 }
 
 } // namespace vak

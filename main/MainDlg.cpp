@@ -83,7 +83,10 @@ void CMainDlg::ConnectHandlers()
     m_controls.OnClicked(IDOK, [this] { OnOK(); });
     m_controls.OnClicked(IDCANCEL, [this] { OnCancel(); });
     m_controls.OnClicked(IDC_LOAD_LIST, [this] { OnLoadNewList(); });
-    m_controls.OnClicked(IDC_SEND_REPORT, [this] { FocusListAfterMail(SendReportFile()); });
+    m_controls.OnClicked(IDC_SEND_REPORT, [this] {
+        SendReportFile();
+        FocusList();
+    });
     m_controls.OnClicked(IDC_PREVIEW, [this] { OnPreview(); });
     m_controls.OnClicked(IDC_DIAL, [this] { OnDial(); });
     m_controls.OnClicked(IDC_NEXT_PHONE, [this] { OnNextPhone(); });
@@ -390,9 +393,10 @@ void CMainDlg::keyPressEvent(QKeyEvent* event)
 
 void CMainDlg::FocusList()
 {
-    // After a modal window closes, the keyboard comes back here even where the platform
-    // does not hand the activation back by itself.
-    if (isVisible() && !isActiveWindow())
+    // After a modal window closes or the mail client took a message (the window was disabled
+    // meanwhile), the keyboard comes back here even where the platform does not hand the
+    // activation back by itself.
+    if (isVisible())
         activateWindow();
     m_pList->setFocus(Qt::OtherFocusReason);
 }

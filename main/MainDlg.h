@@ -113,7 +113,6 @@ private:
     void ShowContacts();
     void ShowListButtons();
     void FocusList();
-    void FocusListAfterMail(bool handedOver);
     int SelectedPublisher() const;
     void ShowMessage(const QString& text, MsgIcon icon);
 

@@ -20,6 +20,12 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
     const QWidget* window = QApplication::activeWindow();
     const QCursor* cursor = QApplication::overrideCursor();
     sent.push_back({message, flags, window && !window->isEnabled(), cursor && cursor->shape() == Qt::WaitCursor});
+    if (composerWindow) {
+        composer = std::make_unique<QWidget>();
+        composer->show();
+        composer->activateWindow();
+        QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); });
+    }
     return result;
 }
 

@@ -13,6 +13,7 @@
 #include "main/Telephony.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,9 @@ public:
     std::vector<Sent> sent;
     LoadResult load = LoadResult::Loaded;
     unsigned long result = SUCCESS_SUCCESS;
+    // Opens a window of its own that takes the activation, as a mail composer does.
+    bool composerWindow = false;
+    std::unique_ptr<QWidget> composer;
 };
 
 // The main window with its report entry replaced by a test action, or the real one.

@@ -2,6 +2,8 @@
 // written, what the user is asked and told, and the message the mail client receives.
 #include "MainWindowFixture.h"
 
+#include <QTest>
+
 #include "app/ListBox.h"
 #include "res/DialogTemplates.h"
 
@@ -38,6 +40,7 @@ TEST_F(SendMailTest, YesHandsTheWrittenReportFileToEachSecretaryAddress)
     const std::string report = TempFile("Skupina3.t19");
     Open(group);
     m_boxes->QueueAnswer(MsgAnswer::Yes);
+    m_mail.composerWindow = true;
     Click(IDC_SEND_REPORT);
 
     EXPECT_EQ(m_boxes->Shown().size(), 1);
@@ -58,6 +61,7 @@ TEST_F(SendMailTest, YesHandsTheWrittenReportFileToEachSecretaryAddress)
     EXPECT_TRUE(m_mail.sent[0].windowDisabled && m_mail.sent[0].waitCursor);
     EXPECT_TRUE(m_dlg->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_dlg.get(); }));
     EXPECT_TRUE(ListHasFocus());
 }
 
@@ -125,6 +129,7 @@ TEST_F(SendMailTest, ReminderAndItsPreviewCarryTheReportMonthsText)
     m_dlg->PublisherList()->setCurrentRow(2);
     const QString text = QStringLiteral("Předložte prosím váš přehled za Březen. \nDěkuji.");
     Click(IDC_PREVIEW_REMINDER);
+    m_mail.composerWindow = true;
     Click(IDC_SEND_REMINDER);
 
     EXPECT_EQ(m_boxes->Shown(), QStringList({text, QStringLiteral("jan.novak@example.cz")}));
@@ -135,6 +140,8 @@ TEST_F(SendMailTest, ReminderAndItsPreviewCarryTheReportMonthsText)
     EXPECT_EQ(message.subject, "Report");
     EXPECT_EQ(message.noteText, text.toStdString());
     EXPECT_TRUE(message.files.empty());
+    // The keyboard is back in the list even though the composer took the activation.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_dlg.get(); }));
     EXPECT_TRUE(ListHasFocus());
 }
 
