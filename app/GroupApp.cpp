@@ -5,6 +5,7 @@
 #include "app/AppIcon.h"
 #include "app/CzechTranslation.h"
 #include "app/MessageBox.h"
+#include "app/ProgramStyle.h"
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
 #include "data/ReportMonth.h"
@@ -17,6 +18,7 @@ namespace vak {
 CGroupApp::CGroupApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setWindowIcon(ApplicationIcon());
+    InstallProgramStyle(*this);
     // The main window's modal run is the program's life; closing a message box never ends it.
     setQuitOnLastWindowClosed(false);
 }

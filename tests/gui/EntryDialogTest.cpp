@@ -270,6 +270,16 @@ TEST_F(EntryDialogTest, MonthListLoadsEachMonthAndEnterClosesIt)
                                                      "Změny NEBUDOU ZAHRNUTY do Březen zprávy pro pobočku."));
 }
 
+TEST_F(EntryDialogTest, TheFocusedOkButtonLooksOtherThanTheDefaultOne)
+{
+    OpenEntry(Group());
+    QWidget* ok = m_entry->GetDlgItem(IDOK);
+    const QImage asDefault = ok->grab().toImage();
+    Keys("\n");  // participation not ticked: Enter goes on to OK
+    ASSERT_TRUE(HasFocus(IDOK));
+    EXPECT_NE(ok->grab().toImage(), asDefault);
+}
+
 TEST_F(EntryDialogTest, ANoteTheFullTableCannotTakeStaysInItsFieldBehindARealMessageBox)
 {
     fixtures::GroupBuilder group = Group();

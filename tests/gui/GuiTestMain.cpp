@@ -1,4 +1,6 @@
 // Runs the window tests inside one QApplication on the offscreen platform.
+#include "app/ProgramStyle.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    vak::InstallProgramStyle(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
