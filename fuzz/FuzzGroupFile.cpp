@@ -1,6 +1,7 @@
 // libFuzzer target: loads arbitrary bytes as a group file, reads every value of every publisher
 // and month, reserves and stores notes, and builds the bytes a save writes, all in memory.
 #include "data/GroupData.h"
+#include "fuzz/FuzzedGroup.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -8,11 +9,6 @@
 #include <string>
 
 namespace {
-
-class SilentSink : public vak::MessageSink {
-public:
-    vak::MsgAnswer Show(const std::string&, vak::MsgButtons, vak::MsgIcon) override { return vak::MsgAnswer::No; }
-};
 
 // Touches every accessor so that the sanitizers see every read the windows could make: the
 // texts and notes of every publisher (what they read depends on the bytes), the values of every
@@ -57,10 +53,8 @@ void ChangeSomething(vak::CGroupData& group)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    SilentSink messages;
-    vak::CGroupData group(messages);
-    group.InitReportMonth({2026, 12, 8});
-    group.LoadGroupBytes(std::span(data, size), "fuzz.t09");
+    vak::fuzz::FuzzedGroup fuzzed(std::span(data, size));
+    vak::CGroupData& group = fuzzed.group;
     volatile std::size_t sink = ReadEverything(group);
     (void)sink;
     if (!group.m_bLoaded)

@@ -3,6 +3,7 @@
 // mailto: URI over the group's texts. A broken rule aborts, which libFuzzer reports.
 #include "data/Cp1250.h"
 #include "data/GroupData.h"
+#include "fuzz/FuzzedGroup.h"
 #include "entry/EntryRules.h"
 #include "mail/MapiMessage.h"
 #include "mail/XdgMailRules.h"
@@ -16,11 +17,6 @@
 #include <string>
 
 namespace {
-
-class SilentSink : public vak::MessageSink {
-public:
-    vak::MsgAnswer Show(const std::string&, vak::MsgButtons, vak::MsgIcon) override { return vak::MsgAnswer::No; }
-};
 
 void Check(bool condition)
 {
@@ -208,10 +204,8 @@ void CheckMailto(const std::vector<std::string>& addresses, const std::string& s
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    SilentSink messages;
-    vak::CGroupData group(messages);
-    group.InitReportMonth({2026, 12, 8});
-    group.LoadGroupBytes(std::span(data, size), "fuzz.t09");
+    vak::fuzz::FuzzedGroup fuzzed(std::span(data, size));
+    vak::CGroupData& group = fuzzed.group;
     if (!group.m_bLoaded)
         return 0;
     DrawSheetAndPreview(group);
