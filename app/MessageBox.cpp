@@ -63,15 +63,17 @@ MsgAnswer MessageBoxScript::Answer(const QString& text, MsgButtons buttons)
     return m_answers.isEmpty() ? MsgAnswer::No : m_answers.takeFirst();
 }
 
-MsgAnswer VakMessageBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon)
+MsgAnswer VakMessageBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
+                        MsgAnswer defaultAnswer)
 {
     if (g_script)
         return g_script->Answer(text, buttons);
 
     QMessageBox box(ToQtIcon(icon), ApplicationTitle(), text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultAnswer == MsgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

@@ -14,10 +14,12 @@ namespace vak {
 // The executable's file name without its extension ("Vak").
 QString ApplicationTitle();
 
-// Shows `text` in a modal message box owned by `parent`, with an OK button or Yes and No, and
-// returns the answer. While a script is running nothing is shown: the text is recorded and
-// the answer taken from the script.
-MsgAnswer VakMessageBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon);
+// Shows `text` as plain text (never as rich text: a group file's text could carry a link) in a
+// modal message box owned by `parent`, with an OK button or Yes and No (`defaultAnswer` on
+// Enter), and returns the answer. While a script is running nothing is shown: the text is
+// recorded and the answer taken from the script.
+MsgAnswer VakMessageBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
+                        MsgAnswer defaultAnswer = MsgAnswer::Yes);
 
 // Answers message boxes without showing them, for tests.
 class MessageBoxScript {
@@ -35,7 +37,7 @@ public:
     void Clear() { m_shown.clear(); }
 
 private:
-    friend MsgAnswer VakMessageBox(QWidget*, const QString&, MsgButtons, MsgIcon);
+    friend MsgAnswer VakMessageBox(QWidget*, const QString&, MsgButtons, MsgIcon, MsgAnswer);
     MsgAnswer Answer(const QString& text, MsgButtons buttons);
 
     QStringList m_shown;

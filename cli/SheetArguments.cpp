@@ -1,6 +1,7 @@
 // The arguments of `vak-cli sheet`.
 #include "cli/SheetArguments.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 
@@ -38,9 +39,15 @@ std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate 
 {
     options = {};
     options.today = today;
+    std::vector<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        const bool isOption = arg == "--pdf" || arg == "--month" || arg == "--date";
+        if (isOption && std::find(given.begin(), given.end(), arg) != given.end())
+            return arg + " is given twice.";
+        if (isOption)
+            given.push_back(arg);
         if (arg == "--pdf" && hasValue) {
             options.pdfFile = args[++i];
         } else if (arg == "--month" && hasValue) {
@@ -51,7 +58,7 @@ std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate 
         } else if (arg == "--date" && hasValue) {
             if (!ParseDate(args[++i], options.today))
                 return "--date takes a day as YYYY-MM-DD between the years 2001 and 2200.";
-        } else if (arg == "--pdf" || arg == "--month" || arg == "--date") {
+        } else if (isOption) {
             return arg + " needs a value.";
         } else if (arg.size() > 1 && arg[0] == '-') {
             return "sheet does not know the option " + arg + ".";

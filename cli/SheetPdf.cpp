@@ -29,8 +29,9 @@ bool CanDrawSheetPdf()
 
 bool DrawSheetPdf(CGroupData& group, std::vector<std::uint8_t>& pdf)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A PDF needs no display: whatever platform the environment names (xcb without a display
+    // would abort), the offscreen one draws it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepOnlyCriticalMessages);
     int argc = 1;
     char name[] = "vak-cli";

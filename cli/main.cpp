@@ -6,6 +6,7 @@
 #include "data/GroupData.h"
 #include "data/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -31,9 +32,11 @@ constexpr const char* USAGE =
     "publisher with names, e-mail, telephones, list name, group, appointment, late marks and,\n"
     "for each month 0..11, both year slots with their values, note, credit and report state,\n"
     "and the note table. No clock rule is applied.\n"
-    "save refuses a group of fewer than 2 publishers, as the program does (an input without any\n"
-    "publisher is an input problem). A file too short to hold its records is not an error: the\n"
-    "missing part reads as zeros. Only regular files are read.\n"
+    "save refuses a group of fewer than 2 publishers, as the program does; save and sheet refuse\n"
+    "an input without any publisher (an empty or truncated file) as an input problem. A file too\n"
+    "short to hold all its records is not an error: the missing part reads as zeros. Only regular\n"
+    "files are read. A symbolic link at OUT is replaced, never written through (unless OUT is\n"
+    "IN itself, which is written where its link leads, as Vak writes the group file).\n"
     "sheet prints the report month of FILE (or month M, 1 = January .. 12 = December) in the\n"
     "year the program would give it on the day of --date (today by default): the latest year in\n"
     "which that month is not after the day's month. It needs no display.\n"
@@ -41,10 +44,12 @@ constexpr const char* USAGE =
     "Exit status: 0 success, 1 wrong usage, 2 the file cannot be read or is not a valid group\n"
     "file, 3 the file cannot be written or writing was refused. The reason goes to stderr.\n";
 
-int Usage(const char* problem)
+constexpr const char* PREFIX = "vak-cli: ";
+
+int Usage(const std::string& problem)
 {
-    if (problem != nullptr)
-        std::cerr << "vak-cli: " << problem << "\n\n";
+    if (!problem.empty())
+        std::cerr << PREFIX << problem << "\n\n";
     std::cerr << USAGE;
     return EXIT_USAGE;
 }
@@ -55,8 +60,18 @@ bool Load(vak::CGroupData& group, const std::string& path)
 {
     group.LoadGroupFile(path);
     if (group.m_loadStatus == vak::LoadStatus::NotOpened)
-        std::cerr << "vak-cli: cannot read " << path << ": " << group.m_loadError.message() << ".\n";
+        std::cerr << PREFIX << "cannot read " << path << ": " << group.m_loadError.message() << ".\n";
     return group.m_loadStatus == vak::LoadStatus::Loaded;
+}
+
+// Loads `path` for a command that needs publishers: a group without any is an input problem.
+bool LoadPublishers(vak::CGroupData& group, const std::string& path)
+{
+    if (!Load(group, path))
+        return false;
+    if (group.m_nPublishers == 0)
+        std::cerr << PREFIX << path << " holds no publishers (an empty or truncated group file).\n";
+    return group.m_nPublishers != 0;
 }
 
 // Writes `text` to standard output; says why when that fails (a full disk, a closed pipe).
@@ -65,13 +80,13 @@ int PrintToStdout(const std::string& text)
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
     if (written)
         return EXIT_OK;
-    std::cerr << "vak-cli: cannot write to standard output: " << std::strerror(errno) << ".\n";
+    std::cerr << PREFIX << "cannot write to standard output: " << std::strerror(errno) << ".\n";
     return EXIT_WRITE;
 }
 
 int Dump(const std::string& path)
 {
-    vak::StderrMessageSink messages;
+    vak::StderrMessageSink messages(PREFIX);
     vak::CGroupData group(messages);
     if (!Load(group, path))
         return EXIT_READ;
@@ -80,20 +95,19 @@ int Dump(const std::string& path)
 
 int Save(const std::string& in, const std::string& out)
 {
-    vak::StderrMessageSink messages;
+    vak::StderrMessageSink messages(PREFIX);
     vak::CGroupData group(messages);
-    if (!Load(group, in))
+    if (!LoadPublishers(group, in))
         return EXIT_READ;
-    // Nothing to write is a problem of the input, not of the output.
-    if (group.m_nPublishers == 0) {
-        std::cerr << "vak-cli: " << in << " holds no publishers (an empty or truncated group file).\n";
-        return EXIT_READ;
+    if (group.m_nPublishers < 2) {
+        std::cerr << PREFIX << "cannot write " << out << ": " << in
+                  << " holds one publisher, and a group of fewer than 2 is not saved.\n";
+        return EXIT_WRITE;
     }
     std::error_code reason;
-    if (group.SaveGroupFile(out, &reason))
+    if (group.WriteGroupFile(out, &reason))
         return EXIT_OK;
-    if (reason)
-        std::cerr << "vak-cli: cannot write " << out << ": " << reason.message() << ".\n";
+    std::cerr << PREFIX << "cannot write " << out << ": " << reason.message() << ".\n";
     return EXIT_WRITE;
 }
 
@@ -112,31 +126,36 @@ int Sheet(const std::vector<std::string>& args)
     if (!problem.empty())
         return Usage(problem.c_str());
 
-    vak::StderrMessageSink messages;
+    vak::StderrMessageSink messages(PREFIX);
     vak::CGroupData group(messages);
     group.InitReportMonth(options.today);
-    if (!Load(group, options.groupFile))
+    if (!LoadPublishers(group, options.groupFile))
         return EXIT_READ;
     if (options.month)
         group.ApplyFileMonth(*options.month);
 
     const std::string& out = options.pdfFile;
     if (SameFile(options.groupFile, out)) {
-        std::cerr << "vak-cli: cannot write " << out << ": it is the group file itself.\n";
+        std::cerr << PREFIX << "cannot write " << out << ": it is the group file itself.\n";
         return EXIT_WRITE;
     }
     std::vector<std::uint8_t> pdf;
     if (!vak::DrawSheetPdf(group, pdf)) {
-        std::cerr << "vak-cli: the sheet could not be drawn.\n";
+        std::cerr << PREFIX << "the sheet could not be drawn.\n";
         return EXIT_WRITE;
     }
-    // A folder, a device or a pipe is refused, never replaced by the PDF.
+    // A folder, a device or a pipe is refused, never replaced by the PDF; a link at the name is.
     std::error_code reason;
-    if (!vak::WriteFileSafely(out, pdf, &reason)) {
-        std::cerr << "vak-cli: cannot write " << out << ": " << reason.message() << ".\n";
+    if (!vak::WriteFileSafely(out, pdf, &reason, vak::LinkAtName::Replace)) {
+        std::cerr << PREFIX << "cannot write " << out << ": " << reason.message() << ".\n";
         return EXIT_WRITE;
     }
     return EXIT_OK;
+}
+
+bool IsHelp(const std::string& arg)
+{
+    return arg == "--help" || arg == "-h";
 }
 
 } // namespace
@@ -145,7 +164,8 @@ int main(int argc, char** argv)
 {
     vak::IgnoreFileSizeSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    // "--help" asks for help wherever it stands ("dump --help" is no file to dump).
+    if (!args.empty() && std::any_of(args.begin(), args.end(), IsHelp)) {
         std::cout << USAGE;
         return EXIT_OK;
     }
@@ -157,5 +177,5 @@ int main(int argc, char** argv)
         return args.size() == 3 ? Save(args[1], args[2]) : Usage("save takes an input and an output file.");
     if (args[0] == "sheet")
         return Sheet({args.begin() + 1, args.end()});
-    return Usage(("unknown command \"" + args[0] + "\".").c_str());
+    return Usage("unknown command \"" + args[0] + "\".");
 }

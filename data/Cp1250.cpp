@@ -115,6 +115,10 @@ std::optional<std::uint8_t> ByteOf(char32_t c)
 
 std::optional<std::uint8_t> ComposedByte(char32_t base, char32_t mark)
 {
+    // Only combining diacritical marks compose; most characters are followed by none.
+    constexpr char32_t FIRST_MARK = 0x0300, LAST_MARK = 0x036F;
+    if (mark < FIRST_MARK || mark > LAST_MARK)
+        return std::nullopt;
     for (const auto& entry : COMPOSITIONS)
         if (entry.base == base && entry.mark == mark)
             return entry.byte;

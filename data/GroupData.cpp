@@ -5,20 +5,13 @@
 #include "res/StringTable.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <new>
 
 namespace vak {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Length of the zero-terminated text at `text`, looking at no more than `limit` bytes.
 std::size_t BoundedLength(const std::uint8_t* text, std::size_t limit)
@@ -67,17 +60,29 @@ bool CGroupData::LoadGroupFile(const std::string& path)
     if (m_bLoaded)
         FreeGroupData();
 
-    const FilePtr file(OpenRegularFile(path, m_loadError));
-    if (!file) {
+    std::vector<std::uint8_t> bytes;
+    FileStamp stamp;
+    if (!ReadFileStart(path, GROUP_FILE_MAX_BYTES, bytes, stamp, m_loadError)) {
         m_loadStatus = LoadStatus::NotOpened;
         return true;
     }
+    if (!LoadGroupBytes(bytes, path))
+        return false;
+    if (m_nPublishers != 0) {
+        m_strPath = path;
+        m_loadedStamp = stamp;  // the state of the file the group will be saved to
+    }
+    return true;
+}
+
+bool CGroupData::LoadGroupBytes(std::span<const std::uint8_t> bytes, const std::string& path)
+{
+    m_nPublishers = 0;
+    m_nNotes = 0;
+    if (m_bLoaded)
+        FreeGroupData();
     std::uint8_t header[RECORD_SIZE] = {};
-    if (std::fread(header, 1, RECORD_SIZE, file.get()) == 0 && std::ferror(file.get())) {
-        m_loadError = std::error_code(errno, std::generic_category());
-        m_loadStatus = LoadStatus::NotOpened;
-        return true;
-    }
+    std::memcpy(header, bytes.data(), std::min(bytes.size(), RECORD_SIZE));
 
     const auto count = static_cast<std::int8_t>(header[HDR_PUBLISHERS]);
     const int month = header[HDR_MONTH];
@@ -102,13 +107,10 @@ bool CGroupData::LoadGroupFile(const std::string& path)
         return false;
     }
     std::memcpy(m_pRecords.data(), header, RECORD_SIZE);
-    ReadGroupBytes(file.get());
+    CopyGroupBytes(bytes);
 
-    if (m_nPublishers != 0) {
+    if (m_nPublishers != 0)
         ScrambleAll(STEP_UNSCRAMBLE);
-        m_strPath = path;
-        m_loadedStamp = StampOf(path);  // the state of the file the group will be saved to
-    }
     ForgetChanges();
     m_loadStatus = LoadStatus::Loaded;
     return true;
@@ -131,14 +133,24 @@ void CGroupData::ApplyFileMonth(int month)
     m_bNewForm = state.newForm;
 }
 
-void CGroupData::ReadGroupBytes(std::FILE* file)
+void CGroupData::CopyGroupBytes(std::span<const std::uint8_t> bytes)
 {
-    // Records and notes the file does not hold stay all zero.
+    // Records and notes the file does not hold stay all zero; a last one cut short is kept as
+    // far as it goes.
+    std::size_t offset = RECORD_SIZE;
+    const auto copy = [&](std::uint8_t* into, std::size_t size) {
+        if (offset >= bytes.size())
+            return false;
+        const std::size_t got = std::min(size, bytes.size() - offset);
+        std::memcpy(into, bytes.data() + offset, got);
+        offset += got;
+        return true;
+    };
     for (int p = 1; p <= m_nPublishers; ++p)
-        if (std::fread(Record(p), 1, RECORD_SIZE, file) == 0)
+        if (!copy(Record(p), RECORD_SIZE))
             return;
     for (int n = 0; n < m_nNotes; ++n)
-        if (std::fread(NoteRecord(n), 1, NOTE_SIZE, file) == 0)
+        if (!copy(NoteRecord(n), NOTE_SIZE))
             return;
 }
 
@@ -166,10 +178,13 @@ bool CGroupData::SaveGroupFile(const std::string& path, std::error_code* reason)
 bool CGroupData::WriteGroupFile(const std::string& path, std::error_code* reason)
 {
     WriteWord(Record(0), HDR_NOTES, m_nNotes);
-    if (!WriteFileSafely(path, BuildFileBytes(), reason))
+    // The group file is written where its link leads; a link at any other name (the report
+    // file, a kept copy) may have been planted there and is replaced, never written through.
+    const LinkAtName links = path == m_strPath ? LinkAtName::Follow : LinkAtName::Replace;
+    if (!WriteFileSafely(path, BuildFileBytes(), reason, links))
         return false;
     if (path == m_strPath) {
-        m_loadedStamp = StampOf(path);
+        m_loadedStamp = StampOf(path, GROUP_FILE_MAX_BYTES);
         ForgetChanges();
     }
     return true;
@@ -203,7 +218,7 @@ void CGroupData::ShowCreateError(const std::string& path)
 
 bool CGroupData::FileChangedSinceLoad() const
 {
-    return StampOf(m_strPath) != m_loadedStamp;
+    return StampOf(m_strPath, GROUP_FILE_MAX_BYTES) != m_loadedStamp;
 }
 
 bool CGroupData::AllocGroupData()

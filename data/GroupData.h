@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -37,6 +38,9 @@ public:
 
     // Loading and saving.
     bool LoadGroupFile(const std::string& path);
+    // Loads the group from the bytes of a group file (as LoadGroupFile does with the file it
+    // reads); `path` only names the file in a refusal.
+    bool LoadGroupBytes(std::span<const std::uint8_t> bytes, const std::string& path);
     // Sets the report month to `month` (0..11) as loading a file of that month does: the year
     // is the latest in which it is not after the clock's month, with its slot, index and form.
     void ApplyFileMonth(int month);
@@ -54,7 +58,8 @@ public:
     std::vector<std::uint8_t> BuildFileBytes() const;
     // The create-error message (text 1231) for `path`.
     void ShowCreateError(const std::string& path);
-    // Whether the loaded file changed on disk (size or modification time) since it was loaded.
+    // Whether the loaded file changed on disk (size, modification time or content) since it was
+    // loaded or last saved there.
     bool FileChangedSinceLoad() const;
     // Whether the group differs from its file: reports or notes were entered, or a note number
     // was reserved, since it was loaded or last saved there.
@@ -136,7 +141,7 @@ protected:
 private:
     std::string ReadText(int p, std::size_t offset, std::size_t limit) const;
     void WriteText(int p, std::size_t offset, std::size_t width, const std::string& text);
-    void ReadGroupBytes(std::FILE* file);
+    void CopyGroupBytes(std::span<const std::uint8_t> bytes);
     void RefuseFile(const std::string& path);
     void ForgetChanges();
     int TakeNoteNumber();

@@ -12,6 +12,9 @@ inline constexpr std::size_t NOTE_SIZE = 48;      // note records
 inline constexpr int MAX_PUBLISHERS = 127;        // the count byte is signed
 inline constexpr int MONTHS = 12;
 inline constexpr int YEAR_SLOTS = 3;              // slot 2 is only carried through
+// The most a group file can use: the header, 127 publishers and the largest note table. Bytes
+// beyond are never read.
+inline constexpr std::size_t GROUP_FILE_MAX_BYTES = RECORD_SIZE * (MAX_PUBLISHERS + 1) + NOTE_SIZE * 0xFFFF;
 
 // Header record (stored plain).
 inline constexpr std::size_t HDR_SECRETARY_MAIL = 44;  // zero-terminated text

@@ -2,8 +2,10 @@
 // and reads that open regular files only.
 #include "data/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -188,7 +190,8 @@ bool WriteBesideAndReplace(Descriptor& fd, const fs::path& temporary, const fs::
 bool WriteInPlace(const fs::path& target, const struct stat& old, std::span<const std::uint8_t> bytes,
                   std::error_code& reason)
 {
-    Descriptor fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
+    // O_NOFOLLOW: a link put at the name since it was looked at is not written through.
+    Descriptor fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     if (!fd.Valid()) {
         reason = LastError();
         return false;
@@ -223,15 +226,17 @@ bool FolderRefusesNewFiles(int error)
 
 } // namespace
 
-bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code* reasonOut)
+bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code* reasonOut,
+                     LinkAtName links)
 {
     std::error_code ignored;
     std::error_code& reason = reasonOut ? *reasonOut : ignored;
     reason.clear();
 
-    const fs::path target = ResolveTarget(fs::path(path));
+    const fs::path target = links == LinkAtName::Follow ? ResolveTarget(fs::path(path)) : fs::path(path);
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
+    // With Replace a link at the name counts as no file: the new file takes the link's place.
+    const bool exists = ::lstat(target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
     if (exists && !MayOverwrite(target, old, reason))
         return false;
 
@@ -278,20 +283,79 @@ void IgnoreFileSizeSignal()
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-FileStamp StampOf(const std::string& path)
+bool ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes, FileStamp& stamp,
+                   std::error_code& reason)
 {
-    FileStamp stamp;
-    std::error_code error;
-    const auto size = fs::file_size(path, error);
-    if (error)
-        return stamp;
-    const auto modified = fs::last_write_time(path, error);
-    if (error)
-        return stamp;
+    bytes.clear();
+    stamp = {};
+    std::FILE* file = OpenRegularFile(path, reason);
+    if (file == nullptr)
+        return false;
+    struct stat info {};
+    const bool known = ::fstat(::fileno(file), &info) == 0;
+    constexpr std::size_t CHUNK = 64 * 1024;
+    bool ok = known;
+    while (ok && bytes.size() < limit) {
+        const std::size_t start = bytes.size();
+        bytes.resize(start + std::min(CHUNK, limit - start));
+        const std::size_t got = std::fread(bytes.data() + start, 1, bytes.size() - start, file);
+        bytes.resize(start + got);
+        if (got == 0)
+            break;
+    }
+    ok = ok && !std::ferror(file);
+    if (!ok)
+        reason = LastError();
+    std::fclose(file);
+    if (!ok)
+        return false;
     stamp.exists = true;
-    stamp.size = size;
-    stamp.modified = modified.time_since_epoch().count();
+    stamp.size = static_cast<std::uintmax_t>(info.st_size);
+    stamp.modified = std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.digest = ContentDigest(bytes);
+    return true;
+}
+
+FileStamp StampOf(const std::string& path, std::size_t limit)
+{
+    std::vector<std::uint8_t> bytes;
+    FileStamp stamp;
+    std::error_code reason;
+    ReadFileStart(path, limit, bytes, stamp, reason);
     return stamp;
+}
+
+// Four lanes of multiply-rotate rounds over 8-byte words (the shape of xxHash64), the rest
+// byte by byte, and a final mix; fast enough to be taken at every load and save.
+std::uint64_t ContentDigest(std::span<const std::uint8_t> bytes)
+{
+    constexpr std::uint64_t P1 = 0x9E3779B185EBCA87u, P2 = 0xC2B2AE3D27D4EB4Fu, P3 = 0x165667B19E3779F9u;
+    const auto rotl = [](std::uint64_t x, int r) { return (x << r) | (x >> (64 - r)); };
+    const auto round = [&](std::uint64_t lane, std::uint64_t word) { return rotl(lane + word * P2, 31) * P1; };
+    std::uint64_t lanes[4] = {P1 + P2, P2, 0, 0 - P1};
+    std::size_t i = 0;
+    for (; i + 32 <= bytes.size(); i += 32) {
+        for (int lane = 0; lane < 4; ++lane) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes.data() + i + 8 * lane, sizeof word);
+            lanes[lane] = round(lanes[lane], word);
+        }
+    }
+    std::uint64_t digest = rotl(lanes[0], 1) + rotl(lanes[1], 7) + rotl(lanes[2], 12) + rotl(lanes[3], 18) + bytes.size();
+    for (; i < bytes.size(); ++i)
+        digest = rotl((digest ^ bytes[i]) * P1, 11);
+    digest ^= digest >> 33;
+    digest *= P2;
+    digest ^= digest >> 29;
+    digest *= P3;
+    return digest ^ (digest >> 32);
+}
+
+std::size_t FileNameLimit(const std::string& folder)
+{
+    constexpr std::size_t USUAL_LIMIT = 255;
+    const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : USUAL_LIMIT;
 }
 
 } // namespace vak

@@ -3,6 +3,7 @@
 #include "mail/MapiMail.h"
 
 #include "app/MessageBox.h"
+#include "app/QtText.h"
 #include "res/StringTable.h"
 
 #include <QApplication>
@@ -114,6 +115,13 @@ bool CMapiMail::SendMail(unsigned long flags)
 {
     if (!m_bReady)
         return false;
+    const std::string refused = m_system->UncarriedAddress(m_message);
+    if (!refused.empty()) {
+        m_message.recipients.clear();
+        m_message.files.clear();
+        VakMessageBox(m_owner, Q(FormatText(ResString(IDS_ADDRESS_REFUSED), refused)), MsgButtons::Ok, MsgIcon::Warning);
+        return false;
+    }
     PlaceAttachments(m_strBody, m_message.files);
     m_message.noteText = m_strBody;
     unsigned long result = MAPI_E_FAILURE;

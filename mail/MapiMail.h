@@ -38,8 +38,9 @@ public:
     // Attaches the file `path`, shown as `displayName` when one is given.
     bool AddAttachment(const std::string& path, const std::string& displayName = {});
 
-    // Places the attachments in the text and hands the message over, with the owner's window
-    // disabled and the wait cursor shown meanwhile. Returns true when the mail client took the
+    // Refuses, with a message naming it, an address the mail system cannot carry as one
+    // recipient. Otherwise places the attachments in the text and hands the message over, with
+    // the owner's window disabled and the wait cursor shown meanwhile. Returns true when the mail client took the
     // message, or the user cancelled it or the logon; any other result is shown as a failure.
     // The message's recipients and files are released afterwards: an object sends once.
     bool SendMail(unsigned long flags);

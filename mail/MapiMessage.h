@@ -57,6 +57,9 @@ public:
     virtual ~CMailSystem() = default;
     // Makes the mail system ready for one message.
     virtual LoadResult Load() = 0;
+    // The first recipient address (as PlainAddress gives it) that this mail system cannot hand
+    // over as one recipient; empty when it can carry them all.
+    virtual std::string UncarriedAddress(const MapiMessage&) const { return {}; }
     // Hands `message` to the user's mail client and returns one of the results above.
     virtual unsigned long SendMail(const MapiMessage& message, unsigned long flags) = 0;
     // Releases what Load took.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "mail/MapiMessage.h"
+#include "mail/XdgMailRules.h"
 
 #include <QStringList>
 
@@ -15,22 +16,27 @@ public:
 
     explicit CXdgMail(int waitMs = DEFAULT_WAIT_MS) : m_waitMs(waitMs) {}
 
-    // Missing when xdg-email is not on the PATH.
+    // Finds the route xdg-email will take, as xdg-email itself chooses it. Missing when it
+    // cannot deliver: it is not on the PATH, or there is no xdg-email-hook.sh on the PATH, no
+    // $MAILER, no mailto: handler and no mail client of the desktop's own (KDE, Xfce).
     LoadResult Load() override;
-    // Runs xdg-email without a shell. A non-zero exit within the wait is a failure; a tool still
-    // running after it has handed the message to the composer and is left to finish.
+    // An address that is not a plain address, or that the route found by Load cannot carry.
+    std::string UncarriedAddress(const MapiMessage& message) const override;
+    // Runs xdg-email without a shell. An attachment whose path xdg-email cannot carry is given
+    // as a copy with a plain name in a folder of the user's own. A non-zero exit within the wait
+    // is a failure; a tool still running after it has handed the message to the composer and
+    // is left to finish.
     unsigned long SendMail(const MapiMessage& message, unsigned long flags) override;
 
     // The arguments for xdg-email: "--utf8", "--attach" with each file's absolute path (never
     // taken for an option), and the mailto: URI (whose "mailto:" marks it as the message).
     static QStringList Arguments(const MapiMessage& message);
-    // Whether the recipients can be handed over safely. xdg-email gives Thunderbird the decoded
-    // addresses inside single quotes, where an apostrophe would end the address and let the
-    // rest of it become another field of the message (an attachment, say).
-    static bool CanHandOver(const MapiMessage& message);
+
+    XdgRoute Route() const { return m_route; }
 
 private:
     int m_waitMs;
+    XdgRoute m_route = XdgRoute::Uri;
 };
 
 } // namespace vak

@@ -276,7 +276,8 @@ bool CMainDlg::CloseSequence()
 {
     if (m_bClosed)
         return true;
-    if (!SaveWork() && !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true))
+    // Yes drops the reports, so Enter (the default) keeps the window open.
+    if (!SaveWork() && !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true, MsgAnswer::No))
         return false;
     if (m_bLoaded)
         FreeGroupData();
@@ -311,8 +312,9 @@ bool CMainDlg::SaveWork()
             WriteGroupFile(m_strPath);
         return true;
     }
-    if (changedOnDisk &&
-        !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath), /*answerWhenUnattended=*/false))
+    // Yes overwrites the other program's file, so Enter (the default) keeps it.
+    if (changedOnDisk && !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath),
+                                   /*answerWhenUnattended=*/false, MsgAnswer::No))
         return SaveKeptCopy();
     return SaveGroupFile(m_strPath) || SaveKeptCopy();
 }
@@ -331,7 +333,8 @@ bool CMainDlg::SaveKeptCopy()
     for (const fs::path& folder : {groupFile.parent_path(), dataFolder}) {
         fs::create_directories(folder, error);
         for (int attempt = 1; attempt <= 9; ++attempt) {
-            const fs::path copy = folder / KeptCopyName(groupFile.filename().string(), local, attempt);
+            const fs::path copy =
+                folder / KeptCopyName(groupFile.filename().string(), local, attempt, FileNameLimit(folder.string()));
             if (fs::exists(fs::symlink_status(copy, error)))
                 continue;
             if (!WriteGroupFile(copy.string()))
@@ -344,13 +347,14 @@ bool CMainDlg::SaveKeptCopy()
     return false;
 }
 
-// A Yes/No question; when the system is ending the program nobody is there to answer, and
-// `answerWhenUnattended` is taken instead (also when the request came while the box was open).
-bool CMainDlg::AskYesNo(const std::string& text, bool answerWhenUnattended)
+// A Yes/No question with `defaultAnswer` on Enter; when the system is ending the program nobody
+// is there to answer, and `answerWhenUnattended` is taken instead (also when the request came
+// while the box was open).
+bool CMainDlg::AskYesNo(const std::string& text, bool answerWhenUnattended, MsgAnswer defaultAnswer)
 {
     if (m_bUnattended || TerminationRequested())
         return answerWhenUnattended;
-    const MsgAnswer answer = VakMessageBox(this, Q(text), MsgButtons::YesNo, MsgIcon::Question);
+    const MsgAnswer answer = VakMessageBox(this, Q(text), MsgButtons::YesNo, MsgIcon::Question, defaultAnswer);
     if (TerminationRequested())
         return answerWhenUnattended;
     return answer == MsgAnswer::Yes;

@@ -109,7 +109,7 @@ private:
     bool SaveWork();
     bool SaveKeptCopy();
     bool CloseSequence();
-    bool AskYesNo(const std::string& text, bool answerWhenUnattended);
+    bool AskYesNo(const std::string& text, bool answerWhenUnattended, MsgAnswer defaultAnswer = MsgAnswer::Yes);
     void ShowContacts();
     void ShowListButtons();
     void FocusList();

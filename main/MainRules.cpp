@@ -84,15 +84,22 @@ std::string InitialFolderFor(const std::string& loadedPath, const std::string& s
     return loadedPath.substr(0, separator);
 }
 
-std::string KeptCopyName(const std::string& fileName, const std::tm& now, int attempt)
+std::string KeptCopyName(const std::string& fileName, const std::tm& now, int attempt, std::size_t maxBytes)
 {
     const std::size_t dot = fileName.rfind('.');
-    const std::string stem = dot == std::string::npos ? fileName : fileName.substr(0, dot);
+    std::string stem = dot == std::string::npos ? fileName : fileName.substr(0, dot);
     const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M", &now);
     const std::string number = attempt > 1 ? " " + std::to_string(attempt) : std::string();
-    return stem + " (Vak " + stamp + number + ")" + extension;
+    const std::string suffix = " (Vak " + std::string(stamp) + number + ")" + extension;
+    if (stem.size() + suffix.size() > maxBytes) {
+        std::size_t cut = maxBytes > suffix.size() ? maxBytes - suffix.size() : 0;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80)
+            --cut;  // never inside a character
+        stem.resize(cut);
+    }
+    return stem + suffix;
 }
 
 } // namespace vak

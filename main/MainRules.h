@@ -35,6 +35,7 @@ std::string InitialFolderFor(const std::string& loadedPath, const std::string& s
 // The name of the new file that keeps entered reports when their group file cannot take them:
 // "Skupina3.t09" on 10 March 2026 at 14:05 gives "Skupina3 (Vak 2026-03-10 14-05).t09"; an
 // `attempt` above 1 is added to the time ("... 14-05 2)") for a name that is taken already.
-std::string KeptCopyName(const std::string& fileName, const std::tm& now, int attempt);
+// The stem is shortened (by whole UTF-8 characters) so that the name has at most `maxBytes`.
+std::string KeptCopyName(const std::string& fileName, const std::tm& now, int attempt, std::size_t maxBytes);
 
 } // namespace vak

@@ -20,16 +20,22 @@ QString TelUri(const QString& number)
 
 bool HasSchemeHandler(const QString& scheme)
 {
+    return !DefaultSchemeHandler(scheme).isEmpty();
+}
+
+QString DefaultSchemeHandler(const QString& scheme)
+{
     QProcess query;
     query.start(QStringLiteral("xdg-mime"),
                 {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/") + scheme});
     if (!query.waitForFinished(QUERY_TIMEOUT_MS)) {
         query.kill();
         query.waitForFinished();
-        return false;
+        return {};
     }
-    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
-           !query.readAllStandardOutput().trimmed().isEmpty();
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
 
 bool CXdgTelephony::RequestMakeCall(const QString& number, const QString&)

@@ -24,8 +24,9 @@ public:
     bool RequestMakeCall(const QString& number, const QString& calledParty) override;
 };
 
-// Whether the desktop names an application for `scheme` URIs ("tel", "mailto"), as
-// `xdg-mime query default x-scheme-handler/SCHEME` tells.
+// The desktop entry the desktop names for `scheme` URIs ("tel", "mailto"), as
+// `xdg-mime query default x-scheme-handler/SCHEME` tells; empty when there is none.
+QString DefaultSchemeHandler(const QString& scheme);
 bool HasSchemeHandler(const QString& scheme);
 
 // "tel:" followed by the number exactly as stored, percent-encoded (spaces become %20).

@@ -12,33 +12,36 @@
 
 namespace vak {
 
-bool PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading)
+PrintResult PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        return false;
+        return PrintResult::NotStarted;
     CQtCanvas canvas(painter, &device);
     PageLayout layout;
     CReportSheet::MeasurePage(canvas, layout);
     layout.strHeading1 = heading;
     sheet.PrintSheet(canvas, layout);
-    // Spooling is the print system's; how it ends is not the program's to report.
-    painter.end();
-    return true;
+    return painter.end() ? PrintResult::Printed : PrintResult::NotFinished;
+}
+
+bool RenderSheetPdf(CReportSheet& sheet, const std::string& heading, const QPageLayout& layout, int dpi, QByteArray& pdf)
+{
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(dpi);
+    writer.setPageLayout(layout);
+    writer.setTitle(QString::fromStdString(heading));
+    writer.setCreator(QStringLiteral("Vak"));
+    return PrintReportSheet(writer, sheet, heading) == PrintResult::Printed;
 }
 
 bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, QByteArray& pdf)
 {
-    const std::string heading = SheetHeading(month);
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(SHEET_PDF_DPI);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setTitle(QString::fromStdString(heading));
-    writer.setCreator(QStringLiteral("Vak"));
     CReportSheet sheet(group, language, month);
-    return PrintReportSheet(writer, sheet, heading);
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    return RenderSheetPdf(sheet, SheetHeading(month), a4, SHEET_PDF_DPI, pdf);
 }
 
 } // namespace vak

@@ -14,7 +14,7 @@ MsgAnswer DefaultAnswer(MsgButtons buttons)
 
 MsgAnswer StderrMessageSink::Show(const std::string& text, MsgButtons buttons, MsgIcon)
 {
-    std::cerr << text << '\n';
+    std::cerr << m_prefix << text << '\n';
     return DefaultAnswer(buttons);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace vak {
 
@@ -17,10 +18,15 @@ public:
     virtual MsgAnswer Show(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
 };
 
-// Prints each message as one line to stderr and answers Ok/No; used by vak-cli and by default.
+// Prints each message as one line to stderr, after `prefix`, and answers Ok/No; used by vak-cli
+// and by default.
 class StderrMessageSink : public MessageSink {
 public:
+    explicit StderrMessageSink(std::string prefix = {}) : m_prefix(std::move(prefix)) {}
     MsgAnswer Show(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+
+private:
+    std::string m_prefix;
 };
 
 // Keeps every message and answers from a queue; the answer is Ok/No when the queue is empty.

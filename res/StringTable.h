@@ -81,6 +81,9 @@ enum StringId : int {
     IDS_FILE_CHANGED = 1501,         // "Soubor %1 byl od načtení změněn. ..."
     IDS_FILE_INVALID = 1502,         // "Soubor %1 není platný seznam skupiny a nebude načten."
     IDS_KEPT_COPY = 1503,            // "Soubor %1 nemohl převzít zadané zprávy ... v novém souboru %2."
+    IDS_PRINT_FAILED = 1504,         // "Tisk se nezdařil: %1", with the system's reason
+    IDS_ADDRESS_REFUSED = 1505,      // "E-mailovou adresu %1 nelze bezpečně předat ..."
+    IDS_PRINTER_REFUSED = 1506,      // "tiskárna %1 úlohu nepřijala", a reason for 1504
     IDS_NO = 1510,                   // "Ne", with IDS_YES the answers of a question
     IDS_CANCEL = 1511,               // "Zrušit"
     IDS_OPEN = 1512,                 // "Otevřít", the file dialog's button

@@ -227,11 +227,32 @@ TEST_F(GroupFileTest, ChangeOnDiskSinceLoadingIsNoticed)
     EXPECT_FALSE(group.FileChangedSinceLoad());
     ASSERT_TRUE(group.SaveGroupFile(dir.File("a.t09")));  // our own save is not a change
     EXPECT_FALSE(group.FileChangedSinceLoad());
-    // Another program rewrites it with the same size, a second later.
-    WriteBytes(dir.File("a.t09"), RandomGroupFile(2, 0, 12));
+    // Another program rewrites it with the same size and puts its time back, as `cp -p` does.
     const auto written = std::filesystem::last_write_time(dir.File("a.t09"));
-    std::filesystem::last_write_time(dir.File("a.t09"), written + std::chrono::seconds(1));
+    WriteBytes(dir.File("a.t09"), RandomGroupFile(2, 0, 12));
+    std::filesystem::last_write_time(dir.File("a.t09"), written);
     EXPECT_TRUE(group.FileChangedSinceLoad());
+}
+
+TEST_F(GroupFileTest, ReportFileReplacesALinkAtItsNameWhileTheGroupFileFollowsItsOwn)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.File("other"));
+    const std::vector<std::uint8_t> other = RandomGroupFile(3, 0, 21);
+    WriteBytes(dir.File("other/Skupina5.t09"), other);
+    WriteBytes(dir.File("other/Skupina3.t09"), RandomGroupFile(2, 0, 22));
+    fs::create_symlink("../other/Skupina5.t09", dir.File("Skupina3.t19"));
+    fs::create_symlink("other/Skupina3.t09", dir.File("Skupina3.t09"));
+    ASSERT_TRUE(group.LoadGroupFile(dir.File("Skupina3.t09")));
+
+    ASSERT_TRUE(group.SaveGroupFile(dir.File("Skupina3.t19")));
+    EXPECT_EQ(ReadBytes(dir.File("other/Skupina5.t09")), other);
+    EXPECT_FALSE(fs::is_symlink(dir.File("Skupina3.t19")));
+    EXPECT_EQ(ReadBytes(dir.File("Skupina3.t19")).size(), 816u * 3);
+
+    ASSERT_TRUE(group.SaveGroupFile(dir.File("Skupina3.t09")));
+    EXPECT_TRUE(fs::is_symlink(dir.File("Skupina3.t09")));
+    EXPECT_EQ(ReadBytes(dir.File("other/Skupina3.t09")), ReadBytes(dir.File("Skupina3.t19")));
 }
 
 } // namespace

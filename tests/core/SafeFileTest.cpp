@@ -69,16 +69,34 @@ TEST(SafeFile, MissingFolderFails)
     EXPECT_FALSE(WriteFileSafely(dir.File("missing/a.t09"), NEW));
 }
 
-TEST(SafeFile, SymbolicLinkIsFollowedAndKept)
+TEST(SafeFile, LinkAtTheNameIsFollowedOrReplacedAsAsked)
 {
-    TempDir dir;
-    fs::create_directory(dir.File("data"));
-    WriteBytes(dir.File("data/a.t09"), OLD);
-    fs::create_symlink("data/a.t09", dir.File("link.t09"));
-    EXPECT_TRUE(WriteFileSafely(dir.File("link.t09"), NEW));
-    EXPECT_TRUE(fs::is_symlink(dir.File("link.t09")));
-    EXPECT_EQ(ReadBytes(dir.File("data/a.t09")), NEW);
-    EXPECT_EQ(FilesIn(dir.Path()), 2u);
+    struct Case {
+        LinkAtName links;
+        const char* pointee;   // where the link points, inside the folder
+        bool pointeeExists;
+        bool linkKept;         // the name is still a link afterwards
+        bool pointeeWritten;
+    };
+    const Case cases[] = {
+        {LinkAtName::Follow, "data/a.t09", true, true, true},
+        {LinkAtName::Follow, "data/new.t09", false, true, true},    // a dangling link gets its file
+        {LinkAtName::Replace, "data/a.t09", true, false, false},
+        {LinkAtName::Replace, "data/new.t09", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pointee + std::string(c.links == LinkAtName::Follow ? " followed" : " replaced"));
+        TempDir dir;
+        fs::create_directory(dir.File("data"));
+        WriteBytes(dir.File("data/a.t09"), OLD);
+        fs::permissions(dir.File("data/a.t09"), fs::perms(0600));
+        fs::create_symlink(fs::path("..") / dir.Path().filename() / c.pointee, dir.File("link.t19"));
+        EXPECT_TRUE(WriteFileSafely(dir.File("link.t19"), NEW, nullptr, c.links));
+        EXPECT_EQ(fs::is_symlink(dir.File("link.t19")), c.linkKept);
+        EXPECT_EQ(ReadBytes(dir.File("link.t19")), NEW);
+        const std::vector<std::uint8_t> pointee = ReadBytes(dir.File(c.pointee));
+        EXPECT_EQ(pointee, c.pointeeWritten ? NEW : c.pointeeExists ? OLD : std::vector<std::uint8_t>());
+    }
 }
 
 TEST(SafeFile, PermissionsOfTheOldFileAreKept)
@@ -197,21 +215,36 @@ TEST(SafeFile, OnlyRegularFilesAreOpenedOrReplacedAndNothingBlocks)
     ::alarm(0);
 }
 
-TEST(SafeFile, StampTellsARewrittenFileEvenOfTheSameSize)
+TEST(SafeFile, StampTellsEveryChangedByteEvenWithTheTimePutBack)
 {
     TempDir dir;
     const std::string path = dir.File("a.t09");
     EXPECT_FALSE(StampOf(path).exists);
-    WriteBytes(path, OLD);
+    // 4099 bytes: four lanes of 32-byte blocks and a tail of 3 single bytes.
+    const std::vector<std::uint8_t> original(4099, 'o');
+    WriteBytes(path, original);
+    const auto time = fs::last_write_time(path);
     const FileStamp before = StampOf(path);
     EXPECT_TRUE(before.exists);
     EXPECT_EQ(StampOf(path), before);
-    WriteBytes(path, NEW);
-    EXPECT_NE(StampOf(path), before);
-    // Rewritten with the old size, a second later.
-    WriteBytes(path, std::vector<std::uint8_t>(OLD.size(), 'x'));
-    fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(1));
-    EXPECT_NE(StampOf(path), before);
+    for (const std::size_t changed : {std::size_t{0}, std::size_t{8}, std::size_t{2050}, std::size_t{4098}}) {
+        SCOPED_TRACE(changed);
+        std::vector<std::uint8_t> bytes = original;
+        bytes[changed] = 'x';
+        WriteBytes(path, bytes);
+        fs::last_write_time(path, time);
+        EXPECT_NE(StampOf(path), before);
+    }
+    WriteBytes(path, original);
+    fs::last_write_time(path, time);
+    EXPECT_EQ(StampOf(path), before);
+    // Only the part read counts: a change past it is told by size and time alone.
+    const FileStamp start = StampOf(path, 4000);
+    std::vector<std::uint8_t> bytes = original;
+    bytes[4000] = 'x';
+    WriteBytes(path, bytes);
+    fs::last_write_time(path, time);
+    EXPECT_EQ(StampOf(path, 4000), start);
 }
 
 } // namespace

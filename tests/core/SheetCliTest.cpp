@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <regex>
 #include <sys/stat.h>
 
@@ -107,6 +108,16 @@ TEST_F(SheetCliTest, MonthAndDateChooseTheYearSlotAsLoadingDoes)
     }
 }
 
+TEST_F(SheetCliTest, NeedsNoDisplayWhateverPlatformIsNamed)
+{
+    const std::string pdf = m_dir.File("sheet.pdf");
+    const auto run = RunCli("sheet '" VAK_SOURCE_DIR "/samples/Skupina7.t09' --pdf '" + pdf + "'", m_dir.File("err"),
+                            "unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb; export QT_QPA_PLATFORM; ");
+    EXPECT_EQ(run.status, 0) << Err();
+    const auto bytes = ReadBytes(pdf);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + std::min<std::size_t>(bytes.size(), 5)), "%PDF-");
+}
+
 TEST_F(SheetCliTest, RefusesWhatItCannotReadOrWriteWithOneLineReasons)
 {
     const std::string group = m_dir.File("Skupina5.t09");
@@ -122,8 +133,11 @@ TEST_F(SheetCliTest, RefusesWhatItCannotReadOrWriteWithOneLineReasons)
         int status;
         const char* reason;
     };
+    const std::string empty = m_dir.File("empty.t09");
+    std::ofstream{empty};
     const Case cases[] = {
         {"'" + m_dir.File("none.t09") + "' --pdf '" + m_dir.File("a.pdf") + "'", 2, "cannot read"},
+        {"'" + empty + "' --pdf '" + m_dir.File("a.pdf") + "'", 2, "holds no publishers"},
         {"'" + group + "' --pdf '" + m_dir.Path().string() + "'", 3, "Is a directory"},
         {"'" + group + "' --pdf '" + m_dir.File("no/such/folder.pdf") + "'", 3, "No such file or directory"},
         {"'" + group + "' --pdf '" + group + "'", 3, "it is the group file itself"},

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <optional>
 
 
 namespace vak::test {
@@ -155,6 +156,51 @@ TEST_F(ClosingTest, FailedSaveAsksBeforeQuittingAndKeepsTheOldFile)
             EXPECT_TRUE(dlg.IsClosed());
             EXPECT_NE(ReadFile(path), before);
         }
+        m_dlg.reset();
+        QFile::remove(QString::fromStdString(path));
+    }
+}
+
+TEST_F(ClosingTest, EnterOnEveryQuestionKeepsTheReportsAndTheOtherFile)
+{
+    // A 240-character stem: the kept copy's name is shortened to the 255 bytes a name may have.
+    const std::string stem(240, 'S');
+    const QString keptName = QString::fromStdString(stem.substr(0, 228)) + QStringLiteral(" (Vak *).t09");
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "nothing can be written" : "changed on disk");
+        const std::string path = WriteGroup(SimpleGroup(3), stem + ".t09");
+        TestMainDlg& dlg = Open(path);
+        EnterHours(dlg, 1);
+        QTest::qWait(20);
+        ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
+        const std::vector<std::uint8_t> theirs = ReadFile(path);
+        m_boxes.reset();
+        {
+            EnterOnMessageBoxes enter;
+            std::optional<FileSizeLimit> full;
+            if (diskFull)
+                full.emplace(100);
+            dlg.OnCancel();
+            // Yes to "overwrite" would replace the other program's file, Yes to "quit anyway"
+            // drop the reports: Enter answers No to both.
+            ASSERT_EQ(enter.seen.size(), 2);
+            EXPECT_EQ(enter.seen[0].text, FILE_CHANGED_QUESTION.arg(QString::fromStdString(path)));
+            EXPECT_EQ(enter.seen[0].defaultButton, QMessageBox::No);
+            if (diskFull) {
+                EXPECT_EQ(enter.seen[1].text, SAVE_FAILED_QUESTION);
+                EXPECT_EQ(enter.seen[1].defaultButton, QMessageBox::No);
+                EXPECT_FALSE(dlg.IsClosed());
+            } else {
+                EXPECT_TRUE(enter.seen[1].text.startsWith(QStringLiteral("Soubor ")));
+                EXPECT_TRUE(dlg.IsClosed());
+                const QStringList kept = QDir(m_dir.path()).entryList({keptName}, QDir::Files);
+                ASSERT_EQ(kept.size(), 1);
+                EXPECT_EQ(ReadFile(m_dir.filePath(kept[0]).toStdString()).size(), RECORD_SIZE * 4);
+                QFile::remove(m_dir.filePath(kept[0]));
+            }
+        }
+        m_boxes.emplace();
+        EXPECT_EQ(ReadFile(path), theirs);
         m_dlg.reset();
         QFile::remove(QString::fromStdString(path));
     }

@@ -10,6 +10,8 @@
 #include <QCursor>
 #include <QLabel>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -27,6 +29,24 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
         QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); });
     }
     return result;
+}
+
+EnterOnMessageBoxes::EnterOnMessageBoxes()
+{
+    connect(&m_timer, &QTimer::timeout, this, &EnterOnMessageBoxes::Answer);
+    m_timer.start(20);
+}
+
+void EnterOnMessageBoxes::Answer()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QPushButton* chosen = box->defaultButton();
+    seen.append({box->text(), label ? label->textFormat() : Qt::AutoText,
+                 chosen ? static_cast<int>(box->standardButton(chosen)) : static_cast<int>(QMessageBox::Ok)});
+    QTest::keyClick(box, Qt::Key_Return);
 }
 
 MainWindowTest::MainWindowTest() : m_settings(m_dir.filePath(QStringLiteral("Vak.ini")).toStdString())

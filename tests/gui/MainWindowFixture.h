@@ -13,6 +13,7 @@
 #include "main/Telephony.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -96,6 +97,23 @@ protected:
         return onEntry ? onEntry(*this, p) : true;
     }
     void RunPreviewDialog(int) override { ++previews; }
+};
+
+// Presses Enter on every real message box that opens while it lives, as a user who takes the
+// default would, and keeps what each box showed.
+class EnterOnMessageBoxes : public QObject {
+public:
+    EnterOnMessageBoxes();
+    struct Seen {
+        QString text;
+        Qt::TextFormat format;             // how the box's label shows the text
+        int defaultButton;                 // the QMessageBox::StandardButton Enter pressed
+    };
+    QList<Seen> seen;
+
+private:
+    void Answer();
+    QTimer m_timer;
 };
 
 class MainWindowTest : public testing::Test {

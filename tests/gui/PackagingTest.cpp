@@ -80,4 +80,27 @@ TEST(PackagingTest, DesktopEntryOpensGroupFilesButNotReportFiles)
     EXPECT_EQ(defaultFor(QStringLiteral("application/x-vak-report")), QString());
 }
 
+TEST(PackagingTest, InstallPutsStrippedProgramsAndTheDesktopFilesWhereTheReadmeSays)
+{
+    QTemporaryDir prefix;
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString installed = RunTool(QStringLiteral("cmake"),
+                                      {QStringLiteral("--install"), QStringLiteral(VAK_BINARY_DIR), QStringLiteral("--prefix"),
+                                       prefix.path(), QStringLiteral("--strip")},
+                                      environment);
+    ASSERT_FALSE(installed.startsWith(QStringLiteral("<failed"))) << installed.toStdString();
+    for (const char* file : {"bin/Vak", "bin/vak-cli", "share/applications/vak.desktop", "share/mime/packages/vak.xml",
+                             "share/icons/hicolor/16x16/apps/vak.png", "share/icons/hicolor/256x256/apps/vak.png",
+                             "share/icons/hicolor/scalable/apps/vak.svg"})
+        EXPECT_TRUE(QFile::exists(prefix.filePath(QString::fromLatin1(file)))) << file;
+    // Stripped: no symbol table and no debugging sections.
+    for (const char* program : {"bin/Vak", "bin/vak-cli"}) {
+        const QString sections =
+            RunTool(QStringLiteral("readelf"), {QStringLiteral("-S"), prefix.filePath(QString::fromLatin1(program))}, environment);
+        EXPECT_TRUE(sections.contains(QStringLiteral(".text"))) << program;
+        EXPECT_FALSE(sections.contains(QStringLiteral(".symtab"))) << program;
+        EXPECT_FALSE(sections.contains(QStringLiteral(".debug_info"))) << program;
+    }
+}
+
 } // namespace

@@ -3,14 +3,19 @@
 // and the printer choice of the print-setup dialog.
 #include "MainWindowFixture.h"
 
+#include "fixtures/SystemConditions.h"
 #include "print/PreviewDlg.h"
 #include "res/DialogTemplates.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+
+#include <functional>
+#include <iostream>
 
 namespace vak::test {
 namespace {
@@ -132,15 +137,38 @@ TEST_F(PreviewTest, PaneCoversItsFrameAndPaintsTheLastRowBelowItsRectangle)
     EXPECT_EQ(image.pixelColor(firstColumn, client.height() + 4), QColor(Qt::white));
 }
 
-TEST_F(PreviewTest, PrintingWithoutPrinterOrToAFileThatCannotBeMadeSaysWhyAndStaysOpen)
+TEST_F(PreviewTest, PrintingWithoutPrinterOrToAFileThatCannotBeWrittenSaysWhyAndStaysOpen)
 {
     CPreviewDlg& preview = OpenPreview(5);
     QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
     EXPECT_EQ(m_boxes->Last(), QStringLiteral("No Printer"));
-    m_printerChoice.pdfPath = m_dir.filePath(QStringLiteral("no such folder/sheet.pdf"));
-    QTest::mouseClick(Button(IDC_PRINTER_SETUP), Qt::LeftButton);
-    QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
-    EXPECT_EQ(m_boxes->Shown(), (QStringList{QStringLiteral("No Printer"), QStringLiteral("no hdc")}));
+
+    fixtures::SmallTmpfs disk(64);
+    struct Case {
+        QString pdf;
+        const char* reason;
+        std::function<bool()> prepare;  // false: the case cannot be brought about here
+    };
+    const Case cases[] = {
+        {m_dir.filePath(QStringLiteral("no such folder/sheet.pdf")), "No such file or directory", [] { return true; }},
+        {QStringLiteral("/dev/full"), "Not a regular file", [] { return true; }},
+        {QString::fromStdString(disk.File("sheet.pdf")), "No space left on device",
+         [&] { return disk.Mounted() && (disk.Fill(), true); }},
+        {QString::fromStdString(disk.File("sheet.pdf")), "Read-only file system",
+         [&] { return disk.Mounted() && disk.MakeReadOnly(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        if (!c.prepare()) {
+            std::cout << "[  SKIPPED ] " << c.reason << ": mounting a small file system needs root\n";
+            continue;
+        }
+        m_printerChoice.pdfPath = c.pdf;
+        QTest::mouseClick(Button(IDC_PRINTER_SETUP), Qt::LeftButton);
+        QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
+        EXPECT_EQ(m_boxes->Last(), QStringLiteral("Tisk se nezdařil: ") + QString::fromLatin1(c.reason));
+        EXPECT_FALSE(c.pdf != QLatin1String("/dev/full") && QFile::exists(c.pdf));
+    }
     EXPECT_TRUE(preview.isVisible());
 }
 

@@ -326,9 +326,19 @@ TEST(MainRulesTest, KeptCopyNamesCarryTheTimeAndStayUnique)
     now.tm_mday = 10;
     now.tm_hour = 14;
     now.tm_min = 5;
-    EXPECT_EQ(KeptCopyName("Skupina3.t09", now, 1), "Skupina3 (Vak 2026-03-10 14-05).t09");
-    EXPECT_EQ(KeptCopyName("Skupina 3.T09", now, 2), "Skupina 3 (Vak 2026-03-10 14-05 2).T09");
-    EXPECT_EQ(KeptCopyName("Skupina.v2.t09", now, 1), "Skupina.v2 (Vak 2026-03-10 14-05).t09");
+    EXPECT_EQ(KeptCopyName("Skupina3.t09", now, 1, 255), "Skupina3 (Vak 2026-03-10 14-05).t09");
+    EXPECT_EQ(KeptCopyName("Skupina 3.T09", now, 2, 255), "Skupina 3 (Vak 2026-03-10 14-05 2).T09");
+    EXPECT_EQ(KeptCopyName("Skupina.v2.t09", now, 1, 255), "Skupina.v2 (Vak 2026-03-10 14-05).t09");
+    // " (Vak 2026-03-10 14-05).t09" takes 27 bytes, so a 255-byte name keeps 228 of the stem;
+    // "ž" takes 2 bytes and is never cut in half.
+    const std::string ascii(240, 'a');
+    std::string zs;
+    for (int i = 0; i < 120; ++i)
+        zs += "ž";
+    EXPECT_EQ(KeptCopyName(ascii + ".t09", now, 1, 255), std::string(228, 'a') + " (Vak 2026-03-10 14-05).t09");
+    EXPECT_EQ(KeptCopyName(ascii + ".t09", now, 3, 255), std::string(226, 'a') + " (Vak 2026-03-10 14-05 3).t09");
+    EXPECT_EQ(KeptCopyName("S" + zs + ".t09", now, 1, 255), "S" + zs.substr(0, 226) + " (Vak 2026-03-10 14-05).t09");
+    EXPECT_EQ(KeptCopyName(ascii + ".t09", now, 1, 20), " (Vak 2026-03-10 14-05).t09");
 }
 
 } // namespace

@@ -6,10 +6,15 @@
 #include "mail/XdgMail.h"
 #include "res/DialogTemplates.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
+
+#include <sys/stat.h>
 
 namespace vak::test {
 namespace {
@@ -64,19 +69,19 @@ TEST_F(XdgMailTest, ReportFileReachesTheComposerWithSubjectTextAndAttachment)
 TEST_F(XdgMailTest, EveryTextStaysInsideItsOwnField)
 {
     const MapiMessage message = Message({"--attach=/home/user/.ssh/id_rsa@x.cz", "a?cc=spy@x.cz", "b&attach=/etc/passwd#c%41@x.cz",
-                                         "d\nbcc=spy@x.cz"},
+                                         "d.bcc=spy@x.cz"},
                                         "Zpráva?&body=jiná#%20\nbcc: spy@x.cz", "Text&attach=/etc/passwd#?%41\nkonec");
     EXPECT_EQ(m_xdg.SendMail(message, 0), SUCCESS_SUCCESS);
     EXPECT_EQ(Decoded(m_desktop.WaitForArgument()),
               QStringList({QStringLiteral("--attach=/home/user/.ssh/id_rsa@x.cz"), QStringLiteral("a?cc=spy@x.cz"),
-                           QStringLiteral("b&attach=/etc/passwd#c%41@x.cz"), QStringLiteral("d\nbcc=spy@x.cz"),
+                           QStringLiteral("b&attach=/etc/passwd#c%41@x.cz"), QStringLiteral("d.bcc=spy@x.cz"),
                            QStringLiteral("subject=Zpráva?&body=jiná#%20\nbcc: spy@x.cz"),
                            QStringLiteral("body=Text&attach=/etc/passwd#?%41\r\nkonec")}));
 }
 
 TEST_F(XdgMailTest, FailuresOfTheHandOff)
 {
-    // Thunderbird would get the decoded address inside single quotes: not handed over.
+    // Not a plain address: not handed over, whatever the route.
     EXPECT_EQ(m_xdg.SendMail(Message({"x',attachment='/home/user/.ssh/id_rsa@x.cz"}, "Report", "Text"), 0), MAPI_E_FAILURE);
     // xdg-email exits with an error for an attachment that is not there.
     MapiMessage message = Message({"a@x.cz"}, "Report", "Text");
@@ -111,6 +116,173 @@ TEST(XdgMailWaitTest, AToolStillRunningAfterTheWaitHasHandedTheMessageOver)
     EXPECT_FALSE(QFile::exists(closed));
     EXPECT_FALSE(desktop.WaitForArgument().isEmpty());
 }
+
+// One of the routes xdg-email takes to a composer: the desktop it finds and the program it
+// then runs, played by a stand-in of that name on the PATH that records its arguments.
+struct MailRoute {
+    const char* name;
+    const char* program;                  // the stand-in that receives the message
+    std::vector<std::pair<const char*, const char*>> environment;  // "@" stands for the stand-ins' folder
+    const char* mailtoEntry;              // the program of the desktop entry for mailto:, if any
+    bool thunderbird;                     // gets Thunderbird's "-compose" text, not the URI
+    bool kdeNamesThunderbird = false;     // KDE's e-mail settings name Thunderbird
+};
+
+void PrintTo(const MailRoute& route, std::ostream* out)
+{
+    *out << route.name;
+}
+
+class XdgRouteTest : public MainWindowTest, public testing::WithParamInterface<MailRoute> {
+protected:
+    XdgRouteTest()
+    {
+        m_mailSystem = &m_xdg;
+        const MailRoute& route = GetParam();
+        QDir().mkpath(m_bin);
+        for (const char* name : {"KDE_SESSION_VERSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+            m_desktop.environment.Unset(name);
+        m_desktop.environment.Set("PATH", (m_bin + QLatin1Char(':') + qEnvironmentVariable("PATH")).toUtf8());
+        for (const auto& [name, value] : route.environment)
+            m_desktop.environment.Set(name, QString::fromUtf8(value).replace(QLatin1Char('@'), m_bin).toUtf8());
+        // The entry's program is only looked up when it does not receive the message itself.
+        if (route.mailtoEntry) {
+            StandIn(QString::fromLatin1(route.mailtoEntry), QStringLiteral("exit 1\n"));
+            RegisterMailtoEntry(m_bin + QLatin1Char('/') + QString::fromLatin1(route.mailtoEntry));
+        }
+        // gio answers "help open" as the real one does.
+        StandIn(QString::fromLatin1(route.program),
+                QStringLiteral("[ \"$1\" = help ] && exit 0\nprintf '%s\\0' \"$@\" > '%1'\n").arg(Received()));
+        if (route.kdeNamesThunderbird)
+            StandIn(QStringLiteral("kreadconfig5"),
+                    QStringLiteral("case \"$*\" in *Profile*) echo Default;; *EmailClient*) echo 'thunderbird -compose %u';; esac\n"));
+    }
+
+    QString Received() const { return m_desktop.FilePath(QStringLiteral("received")); }
+
+    void StandIn(const QString& name, const QString& body)
+    {
+        QFile script(m_bin + QLatin1Char('/') + name);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write((QStringLiteral("#!/bin/sh\n") + body).toUtf8());
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    void RegisterMailtoEntry(const QString& program)
+    {
+        QFile entry(m_desktop.FilePath(QStringLiteral("data/applications/composer.desktop")));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Composer\nExec=%1 %u\n"
+                                   "MimeType=x-scheme-handler/mailto;\n").arg(program).toUtf8());
+        QFile list(m_desktop.FilePath(QStringLiteral("config/mimeapps.list")));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("[Default Applications]\nx-scheme-handler/mailto=composer.desktop\n");
+    }
+
+    // What the composer got, as recipients followed by "name=value" fields, whichever way it
+    // came: the URI, or Thunderbird's text.
+    QStringList Delivered() const
+    {
+        QFile file(Received());
+        if (!QTest::qWaitFor([&] { return file.exists() && file.size() > 0; }, 10000) || !file.open(QIODevice::ReadOnly))
+            return {};
+        const QList<QByteArray> arguments = file.readAll().split('\0');
+        const QByteArray message = arguments.size() >= 2 ? arguments[arguments.size() - 2] : QByteArray();
+        if (!GetParam().thunderbird)
+            return Decoded(message);
+        // Thunderbird's text as xdg-email builds it: the addresses decoded and quoted with a
+        // trailing comma, subject and text still percent-encoded, the path quoted; nothing else.
+        static const QRegularExpression compose(
+            QStringLiteral("^to='([^']*),',subject=([^,']*),body=([^,']*),attachment='([^',]*)'$"));
+        const QRegularExpressionMatch fields = compose.match(QString::fromUtf8(message));
+        if (arguments.first() != "-compose" || !fields.hasMatch())
+            return {QString::fromUtf8(message)};
+        return fields.captured(1).split(QLatin1Char(',')) +
+               QStringList{QStringLiteral("subject=") + QString::fromUtf8(QByteArray::fromPercentEncoding(fields.captured(2).toUtf8())),
+                           QStringLiteral("body=") + QString::fromUtf8(QByteArray::fromPercentEncoding(fields.captured(3).toUtf8())),
+                           QStringLiteral("attach=") + fields.captured(4)};
+    }
+
+    QString m_bin = m_dir.filePath(QStringLiteral("bin"));
+    RecordingDesktop m_desktop;
+    CXdgMail m_xdg{10000};
+};
+
+TEST_P(XdgRouteTest, DeliversWhatTheRouteCarriesAndRefusesWhatItCannot)
+{
+    EXPECT_EQ(m_xdg.Load(), CMailSystem::LoadResult::Loaded);
+    EXPECT_EQ(m_xdg.Route() == XdgRoute::Thunderbird, GetParam().thunderbird);
+
+    const QString hostile = QStringLiteral("a\\047,attachment=\\047/etc/passwd\\047,cc=\\047b@x.cz");
+    struct Case {
+        QString address;
+        QString folder;     // of the group file, inside the test's folder
+        bool refused;
+    };
+    const Case cases[] = {
+        {QStringLiteral("tajemnik@example.cz"), QStringLiteral("sbor"), false},
+        {QStringLiteral("o'neil@example.ie"), QStringLiteral("sbor"), GetParam().thunderbird},
+        {hostile, QStringLiteral("sbor"), true},
+        {QStringLiteral("tajemnik@example.cz"), QStringLiteral("o'brien, \\zprávy"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.address + QLatin1Char(' ') + c.folder).toStdString());
+        QFile::remove(Received());
+        QDir(m_dir.path()).mkpath(c.folder);
+        fixtures::GroupBuilder group = SimpleGroup(2);
+        group.SecretaryMail(c.address.toStdString());
+        Open(WriteGroup(group, c.folder.toStdString() + "/Skupina3.t09"));
+        m_boxes->Clear();
+        m_boxes->QueueAnswer(MsgAnswer::Yes);
+        Click(IDC_SEND_REPORT);
+        const QString report = QFileInfo(m_dir.filePath(c.folder + QStringLiteral("/Skupina3.t19"))).canonicalFilePath();
+        ASSERT_FALSE(report.isEmpty());
+        if (c.refused) {
+            EXPECT_EQ(m_boxes->Last(), QStringLiteral("E-mailovou adresu %1 nelze bezpečně předat poštovnímu programu, "
+                                                      "e-mail proto nebyl odeslán.").arg(c.address));
+            QTest::qWait(300);
+            EXPECT_FALSE(QFile::exists(Received()));
+            continue;
+        }
+        EXPECT_EQ(m_boxes->Shown().size(), 1);  // the question only
+        const QStringList delivered = Delivered();
+        ASSERT_EQ(delivered.size(), 4) << delivered.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(delivered.mid(0, 3), QStringList({c.address, QStringLiteral("subject=Sestavené soubory - Březen - Skupina 3"),
+                                                    QStringLiteral("body=Březen .t19 soubor pro Skupina 3 ")}));
+        // A path the route cannot carry is attached as a copy with a plain name, in a folder of
+        // the user's own.
+        const QString attached = delivered[3].mid(QStringLiteral("attach=").size());
+        if (c.folder == QLatin1String("sbor")) {
+            EXPECT_EQ(attached, report);
+        } else {
+            EXPECT_EQ(QFileInfo(attached).fileName(), QStringLiteral("Skupina3.t19"));
+            struct stat folder {};
+            ASSERT_EQ(::stat(QFileInfo(attached).path().toLocal8Bit().constData(), &folder), 0);
+            EXPECT_EQ(folder.st_mode & 0777, 0700u);
+            EXPECT_EQ(ReadFile(attached.toStdString()), ReadFile(report.toStdString()));
+        }
+    }
+}
+
+std::string RouteName(const testing::TestParamInfo<MailRoute>& route)
+{
+    return route.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, XdgRouteTest,
+    testing::Values(MailRoute{"generic", "composer", {}, "composer", false},
+                    MailRoute{"thunderbird", "thunderbird", {}, "thunderbird", true},
+                    MailRoute{"icedove", "icedove", {}, "icedove", true},
+                    MailRoute{"kde", "kde-open5", {{"XDG_CURRENT_DESKTOP", "KDE"}, {"KDE_SESSION_VERSION", "5"}}, nullptr, false},
+                    MailRoute{"kmail", "kmailservice", {{"KDE_FULL_SESSION", "true"}}, nullptr, false},
+                    MailRoute{"kde_thunderbird", "thunderbird", {{"XDG_CURRENT_DESKTOP", "KDE"}, {"KDE_SESSION_VERSION", "5"}},
+                              nullptr, true, true},
+                    MailRoute{"gnome_evolution", "gio", {{"XDG_CURRENT_DESKTOP", "GNOME"}}, "evolution", false},
+                    MailRoute{"xfce", "exo-open", {{"XDG_CURRENT_DESKTOP", "XFCE"}}, nullptr, false},
+                    MailRoute{"mailer", "mailer", {{"MAILER", "@/mailer"}}, nullptr, false},
+                    MailRoute{"hook", "xdg-email-hook.sh", {}, nullptr, false}),
+    RouteName);
 
 } // namespace
 } // namespace vak::test
