@@ -111,16 +111,9 @@ bool CGroupData::LoadGroupBytes(std::span<const std::uint8_t> bytes, const std::
 
     if (m_nPublishers != 0)
         ScrambleAll(STEP_UNSCRAMBLE);
-    ForgetChanges();
+    m_bEntered = false;
     m_loadStatus = LoadStatus::Loaded;
     return true;
-}
-
-// The group and its file agree: nothing entered and no note number reserved since.
-void CGroupData::ForgetChanges()
-{
-    m_bEntered = false;
-    m_nNotesAtLoad = m_nNotes;
 }
 
 void CGroupData::ApplyFileMonth(int month)
@@ -185,7 +178,7 @@ bool CGroupData::WriteGroupFile(const std::string& path, std::error_code* reason
         return false;
     if (path == m_strPath) {
         m_loadedStamp = StampOf(path, GROUP_FILE_MAX_BYTES);
-        ForgetChanges();
+        m_bEntered = false;
     }
     return true;
 }

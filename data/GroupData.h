@@ -61,10 +61,6 @@ public:
     // Whether the loaded file changed on disk (size, modification time or content) since it was
     // loaded or last saved there.
     bool FileChangedSinceLoad() const;
-    // Whether the group differs from its file: reports or notes were entered, or a note number
-    // was reserved, since it was loaded or last saved there.
-    bool GroupChangedSinceLoad() const { return m_bEntered || m_nNotes != m_nNotesAtLoad; }
-
     // Reports and notes.
     std::uint16_t GetMonthValue(int p, int m, int s, int field) const;
     // The note text of the month (empty when it has none) and its note number, or 0.
@@ -130,7 +126,7 @@ public:
     std::uint16_t m_nMonthIndex = 0;
     bool m_bNewForm = false;
 
-    // Set when reports or notes were entered since loading; the window asks before dropping them.
+    // Set when reports or notes were entered since loading or saving; only then is the file written.
     bool m_bEntered = false;
     LoadStatus m_loadStatus = LoadStatus::NotOpened;
     std::error_code m_loadError;  // why the last file could not be opened
@@ -143,14 +139,12 @@ private:
     void WriteText(int p, std::size_t offset, std::size_t width, const std::string& text);
     void CopyGroupBytes(std::span<const std::uint8_t> bytes);
     void RefuseFile(const std::string& path);
-    void ForgetChanges();
     int TakeNoteNumber();
     bool IsNoteLinked(int n) const;
 
     MessageSink& m_messages;
     CivilDate m_today;
     FileStamp m_loadedStamp;
-    std::uint16_t m_nNotesAtLoad = 0;  // note count of the file as loaded or last saved
 };
 
 } // namespace vak

@@ -296,24 +296,15 @@ bool CMainDlg::CloseSequence()
 // reports could be kept nowhere.
 bool CMainDlg::SaveWork()
 {
-    if (!HasGroupExtension(m_strPath) || m_nPublishers == 0 || !GroupChangedSinceLoad())
+    if (!HasGroupExtension(m_strPath) || m_nPublishers == 0 || !m_bEntered)
         return true;
     if (m_nPublishers < 2) {
-        // Such a group is never written; say so when reports would be dropped.
-        if (m_bEntered)
-            SaveGroupFile(m_strPath);
-        return true;
-    }
-    const bool changedOnDisk = FileChangedSinceLoad();
-    if (!m_bEntered) {
-        // Only note numbers were reserved: nothing typed is at stake, so another program's
-        // file is left alone and a file that cannot be written is not worth a message.
-        if (!changedOnDisk)
-            WriteGroupFile(m_strPath);
+        // Such a group is never written; say so, as reports would be dropped.
+        SaveGroupFile(m_strPath);
         return true;
     }
     // Yes overwrites the other program's file, so Enter (the default) keeps it.
-    if (changedOnDisk && !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath),
+    if (FileChangedSinceLoad() && !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath),
                                    /*answerWhenUnattended=*/false, MsgAnswer::No))
         return SaveKeptCopy();
     return SaveGroupFile(m_strPath) || SaveKeptCopy();
