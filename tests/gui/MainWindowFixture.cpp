@@ -26,7 +26,7 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
         composer = std::make_unique<QWidget>();
         composer->show();
         composer->activateWindow();
-        QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); });
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); }));
     }
     return result;
 }
