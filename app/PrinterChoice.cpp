@@ -1,6 +1,10 @@
-// The application's printer choice and its print-setup dialog.
+// The application's printer choice, its print-setup dialog, and one print job on it.
 #include "app/PrinterChoice.h"
 
+#include "app/MessageBox.h"
+#include "res/StringTable.h"
+
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -91,6 +95,22 @@ void CPrinterChoice::OnFilePrintSetup(QWidget* parent)
         return;
     m_pPrinter = std::move(printer);
     m_bChosen = true;
+}
+
+void PrintOnCurrentPrinter(CPrinterChoice* printers, QWidget* parent, const QString& docName,
+                           const std::function<bool(QPrinter&)>& job)
+{
+    QPrinter* printer = printers ? printers->CurrentPrinter() : nullptr;
+    if (!printer) {
+        VakMessageBox(parent, QString::fromLatin1(TEXT_NO_PRINTER), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
+    printer->setDocName(docName);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed = job(*printer);
+    QApplication::restoreOverrideCursor();
+    if (!printed)
+        VakMessageBox(parent, QString::fromLatin1(TEXT_NO_HDC), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 } // namespace vak

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -45,5 +46,12 @@ private:
     std::unique_ptr<QPrinter> m_pPrinter;  // the chosen printer, or the default one
     bool m_bChosen = false;                // m_pPrinter was chosen in the print-setup dialog
 };
+
+// One print job on the current printer of `printers`, named `docName`, with the wait cursor
+// shown: `job` prints on the printer and returns false when it could not paint on it. Says
+// "No Printer" when there is none (also without a printer choice) and "no hdc" when the job could
+// not print, in message boxes owned by `parent`.
+void PrintOnCurrentPrinter(CPrinterChoice* printers, QWidget* parent, const QString& docName,
+                           const std::function<bool(QPrinter&)>& job);
 
 } // namespace vak

@@ -1,7 +1,6 @@
 // The print preview dialog and its pane: paging, printing and printer setup.
 #include "print/PreviewDlg.h"
 
-#include "app/MessageBox.h"
 #include "app/PrinterChoice.h"
 #include "app/QtText.h"
 #include "main/MainDlg.h"
@@ -10,7 +9,6 @@
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QPaintEvent>
 #include <QPainter>
@@ -135,19 +133,9 @@ void CPreviewDlg::OnPrinterSetup()
 void CPreviewDlg::OnPrint()
 {
     const std::string heading = SheetHeading(m_nMonth);
-    CPrinterChoice* printers = m_pMain->Printers();
-    QPrinter* printer = printers ? printers->CurrentPrinter() : nullptr;
-    if (!printer) {
-        VakMessageBox(this, QString::fromLatin1(TEXT_NO_PRINTER), MsgButtons::Ok, MsgIcon::Warning);
-        return;
-    }
-    printer->setDocName(Q(heading));
     CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = PrintReportSheet(*printer, sheet, heading);
-    QApplication::restoreOverrideCursor();
-    if (!printed)
-        VakMessageBox(this, QString::fromLatin1(TEXT_NO_HDC), MsgButtons::Ok, MsgIcon::Warning);
+    PrintOnCurrentPrinter(m_pMain->Printers(), this, Q(heading),
+                          [&](QPrinter& printer) { return PrintReportSheet(printer, sheet, heading); });
 }
 
 void CPreviewDlg::UpdateArrows()

@@ -1,8 +1,9 @@
-// One print job of the report sheet on a printer or a PDF writer.
+// Print jobs of the report sheet and of the month's totals on a printer or a PDF writer.
 #include "print/SheetPrinting.h"
 
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
+#include "print/TotalsPage.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -10,21 +11,40 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include <functional>
+
 namespace vak {
 
-bool PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading)
+namespace {
+
+// One print job: `draw` paints every page on a canvas of `device`.
+bool PrintJob(QPagedPaintDevice& device, const std::function<void(Canvas&)>& draw)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     CQtCanvas canvas(painter, &device);
-    PageLayout layout;
-    CReportSheet::MeasurePage(canvas, layout);
-    layout.strHeading1 = heading;
-    sheet.PrintSheet(canvas, layout);
+    draw(canvas);
     // Spooling is the print system's; how it ends is not the program's to report.
     painter.end();
     return true;
+}
+
+} // namespace
+
+bool PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading)
+{
+    return PrintJob(device, [&](Canvas& canvas) {
+        PageLayout layout;
+        CReportSheet::MeasurePage(canvas, layout);
+        layout.strHeading1 = heading;
+        sheet.PrintSheet(canvas, layout);
+    });
+}
+
+bool PrintMonthTotals(QPagedPaintDevice& device, const std::string& heading, const std::vector<std::string>& lines)
+{
+    return PrintJob(device, [&](Canvas& canvas) { PrintTotalsPage(canvas, heading, lines); });
 }
 
 bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, QByteArray& pdf)

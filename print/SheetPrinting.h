@@ -1,9 +1,10 @@
-// Printing the whole report sheet on a paged Qt device: a printer or a PDF.
+// Printing on a paged Qt device (a printer or a PDF): the whole report sheet, the month's totals.
 #pragma once
 
 #include <QByteArray>
 
 #include <string>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -15,6 +16,10 @@ class CReportSheet;
 // Measures the page of `device` and prints every page of `sheet` on it, headed `heading`.
 // Returns false when the device cannot be painted on (nothing is printed then).
 bool PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading);
+
+// Prints the month's totals, `heading` and its figure `lines`, on `device`. Returns false when
+// the device cannot be painted on.
+bool PrintMonthTotals(QPagedPaintDevice& device, const std::string& heading, const std::vector<std::string>& lines);
 
 inline constexpr int SHEET_PDF_DPI = 600;
 
