@@ -1,4 +1,4 @@
-// The arguments of `vak-cli sheet`.
+// The arguments of `vak-cli sheet`, `missing` and `summary`.
 #include "cli/SheetArguments.h"
 
 #include <charconv>
@@ -32,17 +32,20 @@ bool ParseDate(const std::string& text, CivilDate& date)
     return true;
 }
 
-} // namespace
-
-std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate today, SheetOptions& options)
+// The arguments of a command that picks a report month as the sheet does: the sheet takes
+// --pdf OUT, the other commands --json.
+std::string ParseCommand(const std::string& command, bool sheet, const std::vector<std::string>& args, CivilDate today,
+                         SheetOptions& options)
 {
     options = {};
     options.today = today;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == "--pdf" && hasValue) {
+        if (sheet && arg == "--pdf" && hasValue) {
             options.pdfFile = args[++i];
+        } else if (!sheet && arg == "--json") {
+            options.json = true;
         } else if (arg == "--month" && hasValue) {
             int month = 0;
             if (!ParseNumber(args[++i], month) || month < 1 || month > 12)
@@ -51,21 +54,35 @@ std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate 
         } else if (arg == "--date" && hasValue) {
             if (!ParseDate(args[++i], options.today))
                 return "--date takes a day as YYYY-MM-DD between the years 2001 and 2200.";
-        } else if (arg == "--pdf" || arg == "--month" || arg == "--date") {
+        } else if ((sheet && arg == "--pdf") || arg == "--month" || arg == "--date") {
             return arg + " needs a value.";
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return "sheet does not know the option " + arg + ".";
+            return command + " does not know the option " + arg + ".";
         } else if (options.groupFile.empty()) {
             options.groupFile = arg;
         } else {
-            return "sheet takes one group file.";
+            return command + " takes one group file.";
         }
     }
     if (options.groupFile.empty())
-        return "sheet needs a group file.";
-    if (options.pdfFile.empty())
-        return "sheet needs --pdf OUT.";
+        return command + " needs a group file.";
     return {};
+}
+
+} // namespace
+
+std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate today, SheetOptions& options)
+{
+    const std::string problem = ParseCommand("sheet", true, args, today, options);
+    if (problem.empty() && options.pdfFile.empty())
+        return "sheet needs --pdf OUT.";
+    return problem;
+}
+
+std::string ParseMonthArguments(const std::string& command, const std::vector<std::string>& args, CivilDate today,
+                                SheetOptions& options)
+{
+    return ParseCommand(command, false, args, today, options);
 }
 
 } // namespace vak
