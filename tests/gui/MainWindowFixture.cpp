@@ -26,6 +26,8 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
         composer->activateWindow();
         QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); });
     }
+    if (onSend)
+        onSend(sent.size());
     return result;
 }
 

@@ -1,0 +1,176 @@
+// The dialog that reminds everyone still missing: the list, dialing, and the run that hands one
+// message per ticked publisher to the mail system, with progress and the outcome.
+#include "mail/RemindAllDlg.h"
+
+#include "app/ListBox.h"
+#include "app/MessageBox.h"
+#include "app/QtText.h"
+#include "mail/MapiMail.h"
+#include "mail/ReportMail.h"
+#include "mail/Reminders.h"
+#include "main/MainDlg.h"
+#include "main/Telephony.h"
+#include "res/StringTable.h"
+
+#include <QKeyEvent>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace vak {
+
+CRemindAllDlg::CRemindAllDlg(CMainDlg& main) : QDialog(&main), m_main(main)
+{
+    // A modal frame with its caption and no system menu.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    m_controls.Build(*this, IDD_REMIND_ALL);
+    m_pList = m_controls.Item<CListBox>(IDC_REMIND_LIST);
+    connect(m_pList, &QListWidget::currentRowChanged, this, [this] { OnSelChangeList(); });
+    connect(m_pList, &QListWidget::itemChanged, this, [this] { UpdateButtons(); });
+    m_controls.OnClicked(IDC_REMIND_DIAL, [this] { OnDial(); });
+    m_controls.OnClicked(IDC_REMIND_SEND, [this] { OnSend(); });
+    m_controls.OnClicked(IDCANCEL, [this] { reject(); });
+}
+
+int CRemindAllDlg::DoModal()
+{
+    OnInitDialog();
+    return exec();
+}
+
+void CRemindAllDlg::OnInitDialog()
+{
+    const std::pair<int, int> captions[] = {{IDC_REMIND_CAPTION, IDS_REMIND_LIST_CAPTION},
+                                            {IDC_REMIND_HINT, IDS_REMIND_HINT},
+                                            {IDC_REMIND_DIAL, IDS_DIAL_BUTTON},
+                                            {IDC_REMIND_SEND, IDS_SEND_BUTTON},
+                                            {IDCANCEL, IDS_CLOSE_BUTTON}};
+    for (const auto& [id, text] : captions)
+        m_controls.SetText(id, Q(ResString(text)));
+    setWindowTitle(Q(ResString(IDS_REMIND_TITLE, IDS_MONTH_FIRST + m_main.m_nMonth)));
+    m_controls.SetText(IDC_REMIND_SUBJECT, Q(FormatText(ResString(IDS_SUBJECT_LINE), REMINDER_SUBJECT)));
+    m_controls.SetText(IDC_REMIND_TEXT, Q(ReminderText(m_main.m_nMonth)));
+
+    m_missing = MissingPublishers(m_main);
+    m_pList->clear();
+    for (const MissingPublisher& missing : m_missing) {
+        const QString line = Q(MissingLine(missing));
+        auto* item = new QListWidgetItem(line);
+        // A screen reader reads the line as it stands, with its tick.
+        item->setData(Qt::AccessibleTextRole, line);
+        // Only a publisher with an address can be ticked; the others stay listed to be called.
+        if (!missing.email.empty()) {
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Checked);
+        } else {
+            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        }
+        m_pList->addItem(item);
+    }
+    m_pList->setCurrentRow(0);
+    m_pList->setFocus(Qt::OtherFocusReason);
+    UpdateButtons();
+}
+
+void CRemindAllDlg::OnSelChangeList()
+{
+    UpdateButtons();
+}
+
+void CRemindAllDlg::OnDial()
+{
+    const int row = m_pList->currentRow();
+    if (row < 0 || m_missing[static_cast<std::size_t>(row)].phones.empty() || !m_main.Telephony())
+        return;
+    const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
+    DialNumber(Q(missing.phones.front()), Q(m_main.FormatPublisherName(missing.publisher, NameForm::Caption)),
+               *m_main.Telephony(), this);
+    m_pList->setFocus(Qt::OtherFocusReason);
+}
+
+void CRemindAllDlg::OnSend()
+{
+    const std::vector<int> rows = TickedRows();
+    if (rows.empty())
+        return;
+    {
+        // Without a mail system nothing can be handed over: said once, as the single reminder does.
+        CMapiMail probe(m_main.MailSystem(), this);
+        if (probe.TakeError() != MAIL_ERROR_NONE)
+            return;
+    }
+    const int ticked = static_cast<int>(rows.size());
+    // The progress window belongs to the main window, so that it stays usable while this dialog
+    // is disabled during each hand-off.
+    QProgressDialog progress(QString(), Q(ResString(IDS_CANCEL)), 0, ticked, parentWidget());
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.show();
+    int handed = 0;
+    std::vector<std::string> failures;
+    for (int i = 0; i < ticked && !progress.wasCanceled(); ++i) {
+        progress.setLabelText(
+            Q(FormatText(ResString(IDS_REMIND_PROGRESS), std::to_string(i + 1), std::to_string(ticked))));
+        progress.setValue(i);
+        QListWidgetItem* item = m_pList->item(rows[static_cast<std::size_t>(i)]);
+        const MissingPublisher& missing = m_missing[static_cast<std::size_t>(rows[static_cast<std::size_t>(i)])];
+        std::string reason;
+        if (SendReminderMail(m_main.MailSystem(), this, missing.email, m_main.m_nMonth, &reason)) {
+            ++handed;
+            item->setCheckState(Qt::Unchecked);  // a second "Odeslat" does not remind again
+        } else {
+            failures.push_back(missing.name + " (" + missing.email + "): " + reason);
+        }
+    }
+    const bool cancelled = progress.wasCanceled() && handed + static_cast<int>(failures.size()) < ticked;
+    progress.setValue(ticked);
+    ShowOutcome(handed, ticked, cancelled, failures);
+    // Everyone reminded: done. Otherwise those still ticked can be tried again or called.
+    if (handed == ticked)
+        accept();
+    else
+        m_pList->setFocus(Qt::OtherFocusReason);
+}
+
+void CRemindAllDlg::ShowOutcome(int handed, int ticked, bool cancelled, const std::vector<std::string>& failures)
+{
+    std::string text = FormatText(ResString(IDS_REMIND_HANDED), std::to_string(handed), std::to_string(ticked));
+    if (cancelled)
+        text += "\n" + ResString(IDS_REMIND_CANCELLED);
+    if (!failures.empty()) {
+        text += "\n\n" + ResString(IDS_REMIND_FAILED);
+        for (const std::string& failure : failures)
+            text += "\n" + failure;
+    }
+    VakMessageBox(this, Q(text), MsgButtons::Ok, failures.empty() && !cancelled ? MsgIcon::Information : MsgIcon::Warning);
+}
+
+std::vector<int> CRemindAllDlg::TickedRows() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < m_pList->count(); ++row)
+        if (m_pList->item(row)->checkState() == Qt::Checked)
+            rows.push_back(row);
+    return rows;
+}
+
+void CRemindAllDlg::UpdateButtons()
+{
+    const int row = m_pList->currentRow();
+    GetDlgItem(IDC_REMIND_DIAL)->setEnabled(row >= 0 && !m_missing[static_cast<std::size_t>(row)].phones.empty());
+    GetDlgItem(IDC_REMIND_SEND)->setEnabled(!TickedRows().empty());
+}
+
+void CRemindAllDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter on a line dials it; on a push button it presses the button.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == m_pList) {
+        OnDial();
+        return;
+    }
+    if (enter && !qobject_cast<QPushButton*>(focusWidget()))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace vak
