@@ -1,5 +1,6 @@
-// What the window benchmarks share: waiting until a window is on screen, and the main window
-// started on a group file with the services the program gives it.
+// What the window benchmarks share: waiting until a window is on screen, the main window started
+// on a group file with the services the program gives it, the bare dialog a Vak dialog is
+// measured against, and timing.
 #pragma once
 
 #include "app/MessageBox.h"
@@ -7,12 +8,27 @@
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 
+#include "app/DialogBuilder.h"
+#include "res/DialogTemplates.h"
+
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vak::bench {
 
@@ -49,5 +65,58 @@ private:
     CMessageBoxSink m_messages;
     std::unique_ptr<CMainDlg> m_dlg;
 };
+
+// A plain Qt widget of the template's kind, without anything of Vak's; a list is given its lines
+// by `fillList`.
+inline QWidget* PlainControl(const DialogControl& control, QWidget* parent,
+                             const std::function<void(QListWidget&)>& fillList)
+{
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::Edit: return new QLineEdit(text, parent);
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: return new QPushButton(text, parent);
+    case ControlKind::CheckBox: return new QCheckBox(text, parent);
+    case ControlKind::GroupBox: return new QGroupBox(text, parent);
+    case ControlKind::EtchedFrame: return new QFrame(parent);
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        fillList(*list);
+        return list;
+    }
+    default: return new QLabel(text, parent);
+    }
+}
+
+// Shows and closes a bare QDialog over `parent` with the controls of template `templateId`, plain
+// and in the same places, titled `title`.
+inline void OpenBareDialog(QWidget& parent, int templateId, const QString& title,
+                           const std::function<void(QListWidget&)>& fillList)
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
+    QDialog dialog(&parent);
+    const DialogBaseUnits units = BaseUnitsOf(dialog.font());
+    dialog.setFixedSize(DialogUnitsToPixels(units, 0, 0, dialogTemplate->w, dialogTemplate->h).size());
+    for (const DialogControl& control : dialogTemplate->controls)
+        PlainControl(control, &dialog, fillList)
+            ->setGeometry(DialogUnitsToPixels(units, control.x, control.y, control.w, control.h));
+    dialog.setWindowTitle(title);
+    dialog.show();
+    WaitUntilShown(dialog);
+    dialog.reject();
+}
+
+inline double MillisecondsOf(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 } // namespace vak::bench
