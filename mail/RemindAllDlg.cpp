@@ -5,6 +5,7 @@
 #include "app/ListBox.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
+#include "app/Termination.h"
 #include "mail/MapiMail.h"
 #include "mail/ReportMail.h"
 #include "mail/Reminders.h"
@@ -12,6 +13,7 @@
 #include "main/Telephony.h"
 #include "res/StringTable.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -53,10 +55,8 @@ void CRemindAllDlg::OnInitDialog()
     m_missing = MissingPublishers(m_main);
     m_pList->clear();
     for (const MissingPublisher& missing : m_missing) {
-        const QString line = Q(MissingLine(missing));
-        auto* item = new QListWidgetItem(line);
-        // A screen reader reads the line as it stands, with its tick.
-        item->setData(Qt::AccessibleTextRole, line);
+        // A screen reader reads the line's text as it stands, with its tick.
+        auto* item = new QListWidgetItem(Q(MissingLine(missing)));
         // Only a publisher with an address can be ticked; the others stay listed to be called.
         if (!missing.email.empty()) {
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -84,7 +84,7 @@ void CRemindAllDlg::OnDial()
     const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
     DialNumber(Q(missing.phones.front()), Q(m_main.FormatPublisherName(missing.publisher, NameForm::Caption)),
                *m_main.Telephony(), this);
-    m_pList->setFocus(Qt::OtherFocusReason);
+    FocusList();
 }
 
 void CRemindAllDlg::OnSend()
@@ -104,6 +104,8 @@ void CRemindAllDlg::OnSend()
     QProgressDialog progress(QString(), Q(ResString(IDS_CANCEL)), 0, ticked, parentWidget());
     progress.setWindowTitle(windowTitle());
     progress.setWindowModality(Qt::ApplicationModal);
+    // Closed from outside (the system ending the program) it stops the run as "Zrušit" does.
+    connect(&progress, &QDialog::rejected, &progress, &QProgressDialog::cancel);
     progress.show();
     int handed = 0;
     std::vector<std::string> failures;
@@ -111,6 +113,11 @@ void CRemindAllDlg::OnSend()
         progress.setLabelText(
             Q(FormatText(ResString(IDS_REMIND_PROGRESS), std::to_string(i + 1), std::to_string(ticked))));
         progress.setValue(i);
+        // Between two hand-offs the progress is painted and a cancel or the system's request
+        // to end is taken, also with a mail system that keeps the program busy while it works.
+        QCoreApplication::processEvents();
+        if (progress.wasCanceled())
+            break;
         QListWidgetItem* item = m_pList->item(rows[static_cast<std::size_t>(i)]);
         const MissingPublisher& missing = m_missing[static_cast<std::size_t>(rows[static_cast<std::size_t>(i)])];
         std::string reason;
@@ -123,12 +130,14 @@ void CRemindAllDlg::OnSend()
     }
     const bool cancelled = progress.wasCanceled() && handed + static_cast<int>(failures.size()) < ticked;
     progress.setValue(ticked);
+    if (TerminationRequested())
+        return;  // nobody is there to read the outcome
     ShowOutcome(handed, ticked, cancelled, failures);
     // Everyone reminded: done. Otherwise those still ticked can be tried again or called.
     if (handed == ticked)
         accept();
     else
-        m_pList->setFocus(Qt::OtherFocusReason);
+        FocusList();
 }
 
 void CRemindAllDlg::ShowOutcome(int handed, int ticked, bool cancelled, const std::vector<std::string>& failures)
@@ -171,6 +180,14 @@ void CRemindAllDlg::keyPressEvent(QKeyEvent* event)
     if (enter && !qobject_cast<QPushButton*>(focusWidget()))
         return;
     QDialog::keyPressEvent(event);
+}
+
+// The keyboard goes back to the list, also where the platform does not hand the activation back
+// after a message box, the print-setup dialog or the mail composer.
+void CRemindAllDlg::FocusList()
+{
+    activateWindow();
+    m_pList->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace vak

@@ -38,6 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void FocusList();
     std::vector<int> TickedRows() const;
     void UpdateButtons();
     void ShowOutcome(int handed, int ticked, bool cancelled, const std::vector<std::string>& failures);

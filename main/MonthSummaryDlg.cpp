@@ -66,21 +66,21 @@ std::string CMonthSummaryDlg::Text() const
 void CMonthSummaryDlg::OnCopy()
 {
     QGuiApplication::clipboard()->setText(Q(Text()));
-    m_pList->setFocus(Qt::OtherFocusReason);
+    FocusList();
 }
 
 void CMonthSummaryDlg::OnPrint()
 {
     PrintOnCurrentPrinter(m_main.Printers(), this, Q(m_strHeading),
                           [this](QPrinter& printer) { return PrintMonthTotals(printer, m_strHeading, m_lines); });
-    m_pList->setFocus(Qt::OtherFocusReason);
+    FocusList();
 }
 
 void CMonthSummaryDlg::OnPrinterSetup()
 {
     if (CPrinterChoice* printers = m_main.Printers())
         printers->OnFilePrintSetup(this);
-    m_pList->setFocus(Qt::OtherFocusReason);
+    FocusList();
 }
 
 bool CMonthSummaryDlg::eventFilter(QObject* watched, QEvent* event)
@@ -91,6 +91,14 @@ bool CMonthSummaryDlg::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// The keyboard goes back to the list, also where the platform does not hand the activation back
+// after a message box, the print-setup dialog or the mail composer.
+void CMonthSummaryDlg::FocusList()
+{
+    activateWindow();
+    m_pList->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace vak

@@ -37,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FocusList();
     CMainDlg& m_main;
     CDialogControls m_controls;
     CListBox* m_pList = nullptr;

@@ -5,6 +5,7 @@
 #include "TestPrinterChoice.h"
 
 #include "app/ListBox.h"
+#include "app/Termination.h"
 #include "fixtures/MonthGroup.h"
 #include "mail/RemindAllDlg.h"
 #include "main/MonthSummaryDlg.h"
@@ -17,6 +18,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+
+#include <csignal>
 
 namespace vak::test {
 namespace {
@@ -71,7 +74,13 @@ protected:
 TEST_F(MonthCommandsTest, RemindsTheTickedOnesOneMessageEachAndNamesAFailureWithItsReason)
 {
     OpenGroup(MissingGroup());
-    m_mail.onSend = [this](std::size_t count) { m_mail.result = count == 2 ? MAPI_E_FAILURE : SUCCESS_SUCCESS; };
+    int disabledDuringHandOff = 0;  // the dialog takes no input while a message is handed over
+    m_mail.onSend = [&](std::size_t count) {
+        m_mail.result = count == 2 ? MAPI_E_FAILURE : SUCCESS_SUCCESS;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<CRemindAllDlg*>(window) && !window->isEnabled())
+                ++disabledDuringHandOff;
+    };
     WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [this](CRemindAllDlg& dialog) {
         CListBox* list = dialog.List();
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Březen - připomenout neodevzdané zprávy"));
@@ -102,7 +111,8 @@ TEST_F(MonthCommandsTest, RemindsTheTickedOnesOneMessageEachAndNamesAFailureWith
     EXPECT_EQ(m_telephony.calls[0].number, QStringLiteral("602 111 002"));
     EXPECT_EQ(m_telephony.calls[0].party, QStringLiteral("Cibulková, Běla"));
     EXPECT_EQ(Recipients(), std::vector<std::string>({"SMTP:adam@example.cz", "SMTP:eva@example.cz", "SMTP:olga@example.cz"}));
-    EXPECT_TRUE(m_mail.sent[1].windowDisabled && m_mail.sent[1].waitCursor);
+    EXPECT_EQ(disabledDuringHandOff, 3);
+    EXPECT_TRUE(m_mail.sent[1].waitCursor);
     EXPECT_EQ(m_boxes->Shown(), QStringList({"Poštovnímu programu předány připomínky: 2 z 3.\n\nNepředáno:\n"
                                              "Malá, Eva (eva@example.cz): Send Mail failed to send message."}));
 }
@@ -130,6 +140,25 @@ TEST_F(MonthCommandsTest, ProgressCanBeCancelledAndAllRemindedClosesTheDialog)
     EXPECT_EQ(m_mail.sent.size(), 4u);
     EXPECT_EQ(m_boxes->Shown(), QStringList({"Poštovnímu programu předány připomínky: 1 z 4.\nOdesílání bylo přerušeno.",
                                              "Poštovnímu programu předány připomínky: 3 z 3."}));
+}
+
+TEST_F(MonthCommandsTest, SystemEndingTheProgramStopsTheRunAfterTheCurrentMessage)
+{
+    CTerminationWatcher watcher;
+    TestMainDlg& dlg = OpenGroup(MissingGroup());
+    QObject::connect(&watcher, &CTerminationWatcher::terminationRequested, &dlg, &CMainDlg::OnTerminationRequested);
+    m_mail.onSend = [](std::size_t count) {
+        if (count == 1)
+            std::raise(SIGTERM);
+    };
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<CRemindAllDlg*>(QApplication::activeModalWidget()))
+            QTest::mouseClick(dialog->GetDlgItem(IDC_REMIND_SEND), Qt::LeftButton);
+    });
+    Click(IDC_REMIND_ALL);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
+    EXPECT_EQ(m_mail.sent.size(), 1u);
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
 }
 
 TEST_F(MonthCommandsTest, ScreenReaderReadsEachLineWithItsTick)
