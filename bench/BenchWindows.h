@@ -20,11 +20,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,6 +67,25 @@ private:
     CMessageBoxSink m_messages;
     std::unique_ptr<CMainDlg> m_dlg;
 };
+
+// The main window of a benchmark on the group `writeGroup` writes into `dir`, with the clock at
+// 10 April 2026; nullptr, with the reason on stderr, when the group is not written or loaded.
+inline std::unique_ptr<ShownMainWindow> OpenBenchGroup(const char* bench, const QTemporaryDir& dir, int publishers,
+                                                       const std::function<bool(const std::string&)>& writeGroup)
+{
+    const std::string groupFile = dir.filePath(QStringLiteral("Skupina127.t09")).toStdString();
+    if (!writeGroup(groupFile)) {
+        std::fprintf(stderr, "%s: cannot write %s\n", bench, groupFile.c_str());
+        return nullptr;
+    }
+    auto window = std::make_unique<ShownMainWindow>(groupFile, dir.filePath(QStringLiteral("Vak.ini")).toStdString(),
+                                                    CivilDate{2026, 4, 10});
+    if (window->Dlg().m_nPublishers != publishers) {
+        std::fprintf(stderr, "%s: the group was not loaded\n", bench);
+        return nullptr;
+    }
+    return window;
+}
 
 // A plain Qt widget of the template's kind, without anything of Vak's; a list is given its lines
 // by `fillList`.

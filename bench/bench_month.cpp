@@ -97,18 +97,10 @@ int main(int argc, char** argv)
     QApplication app(appArgc, argv);
 
     QTemporaryDir dir;
-    const std::string groupFile = dir.filePath(QStringLiteral("Skupina127.t09")).toStdString();
-    if (!WriteGroup(groupFile)) {
-        std::fprintf(stderr, "bench_month: cannot write %s\n", groupFile.c_str());
+    const auto mainWindow = vak::bench::OpenBenchGroup("bench_month", dir, PUBLISHERS, WriteGroup);
+    if (!mainWindow)
         return 1;
-    }
-    vak::bench::ShownMainWindow mainWindow(groupFile, dir.filePath(QStringLiteral("Vak.ini")).toStdString(),
-                                           {2026, 4, 10});
-    vak::CMainDlg& mainDlg = mainWindow.Dlg();
-    if (mainDlg.m_nPublishers != PUBLISHERS) {
-        std::fprintf(stderr, "bench_month: the group was not loaded\n");
-        return 1;
-    }
+    vak::CMainDlg& mainDlg = mainWindow->Dlg();
     std::vector<std::string> missingLines;
     for (const vak::MissingPublisher& missing : vak::MissingPublishers(mainDlg))
         missingLines.push_back(vak::MissingLine(missing));

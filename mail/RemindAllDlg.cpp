@@ -98,59 +98,69 @@ void CRemindAllDlg::OnSend()
         if (probe.TakeError() != MAIL_ERROR_NONE)
             return;
     }
-    const int ticked = static_cast<int>(rows.size());
-    // The progress window belongs to the main window, so that it stays usable while this dialog
-    // is disabled during each hand-off.
-    QProgressDialog progress(QString(), Q(ResString(IDS_CANCEL)), 0, ticked, parentWidget());
-    progress.setWindowTitle(windowTitle());
-    progress.setWindowModality(Qt::ApplicationModal);
-    // Closed from outside (the system ending the program) it stops the run as "Zrušit" does.
-    connect(&progress, &QDialog::rejected, &progress, &QProgressDialog::cancel);
-    progress.show();
-    int handed = 0;
-    std::vector<std::string> failures;
-    for (int i = 0; i < ticked && !progress.wasCanceled(); ++i) {
-        progress.setLabelText(
-            Q(FormatText(ResString(IDS_REMIND_PROGRESS), std::to_string(i + 1), std::to_string(ticked))));
-        progress.setValue(i);
-        // Between two hand-offs the progress is painted and a cancel or the system's request
-        // to end is taken, also with a mail system that keeps the program busy while it works.
-        QCoreApplication::processEvents();
-        if (progress.wasCanceled())
-            break;
-        QListWidgetItem* item = m_pList->item(rows[static_cast<std::size_t>(i)]);
-        const MissingPublisher& missing = m_missing[static_cast<std::size_t>(rows[static_cast<std::size_t>(i)])];
-        std::string reason;
-        if (SendReminderMail(m_main.MailSystem(), this, missing.email, m_main.m_nMonth, &reason)) {
-            ++handed;
-            item->setCheckState(Qt::Unchecked);  // a second "Odeslat" does not remind again
-        } else {
-            failures.push_back(missing.name + " (" + missing.email + "): " + reason);
-        }
-    }
-    const bool cancelled = progress.wasCanceled() && handed + static_cast<int>(failures.size()) < ticked;
-    progress.setValue(ticked);
+    const Outcome outcome = HandOver(rows);
     if (TerminationRequested())
         return;  // nobody is there to read the outcome
-    ShowOutcome(handed, ticked, cancelled, failures);
+    ShowOutcome(outcome, static_cast<int>(rows.size()));
     // Everyone reminded: done. Otherwise those still ticked can be tried again or called.
-    if (handed == ticked)
+    if (outcome.handed == static_cast<int>(rows.size()))
         accept();
     else
         FocusList();
 }
 
-void CRemindAllDlg::ShowOutcome(int handed, int ticked, bool cancelled, const std::vector<std::string>& failures)
+// One message per row, each through the single reminder's mail object, with progress; a row
+// handed over is unticked, so that a second "Odeslat" does not remind again.
+CRemindAllDlg::Outcome CRemindAllDlg::HandOver(const std::vector<int>& rows)
 {
-    std::string text = FormatText(ResString(IDS_REMIND_HANDED), std::to_string(handed), std::to_string(ticked));
-    if (cancelled)
+    const int count = static_cast<int>(rows.size());
+    // The progress window belongs to the main window, so that it stays usable while this dialog
+    // is disabled during each hand-off.
+    QProgressDialog progress(QString(), Q(ResString(IDS_CANCEL)), 0, count, parentWidget());
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::ApplicationModal);
+    // Closed from outside (the system ending the program) it stops the run as "Zrušit" does.
+    connect(&progress, &QDialog::rejected, &progress, &QProgressDialog::cancel);
+    progress.show();
+    Outcome outcome;
+    for (int i = 0; i < count; ++i) {
+        progress.setLabelText(
+            Q(FormatText(ResString(IDS_REMIND_PROGRESS), std::to_string(i + 1), std::to_string(count))));
+        progress.setValue(i);
+        // Between two hand-offs the progress is painted and a cancel or the system's request
+        // to end is taken, also with a mail system that keeps the program busy while it works.
+        QCoreApplication::processEvents();
+        if (progress.wasCanceled()) {
+            outcome.cancelled = true;
+            break;
+        }
+        const int row = rows[static_cast<std::size_t>(i)];
+        const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
+        std::string reason;
+        if (SendReminderMail(m_main.MailSystem(), this, missing.email, m_main.m_nMonth, &reason)) {
+            ++outcome.handed;
+            m_pList->item(row)->setCheckState(Qt::Unchecked);
+        } else {
+            outcome.failures.push_back(missing.name + " (" + missing.email + "): " + reason);
+        }
+    }
+    progress.setValue(count);
+    return outcome;
+}
+
+void CRemindAllDlg::ShowOutcome(const Outcome& outcome, int ticked)
+{
+    std::string text =
+        FormatText(ResString(IDS_REMIND_HANDED), std::to_string(outcome.handed), std::to_string(ticked));
+    if (outcome.cancelled)
         text += "\n" + ResString(IDS_REMIND_CANCELLED);
-    if (!failures.empty()) {
+    if (!outcome.failures.empty()) {
         text += "\n\n" + ResString(IDS_REMIND_FAILED);
-        for (const std::string& failure : failures)
+        for (const std::string& failure : outcome.failures)
             text += "\n" + failure;
     }
-    VakMessageBox(this, Q(text), MsgButtons::Ok, failures.empty() && !cancelled ? MsgIcon::Information : MsgIcon::Warning);
+    const bool allWell = outcome.failures.empty() && !outcome.cancelled;
+    VakMessageBox(this, Q(text), MsgButtons::Ok, allWell ? MsgIcon::Information : MsgIcon::Warning);
 }
 
 std::vector<int> CRemindAllDlg::TickedRows() const

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+#include <string>
 #include <vector>
 
 class QKeyEvent;
@@ -38,10 +39,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    struct Outcome {
+        int handed = 0;
+        bool cancelled = false;              // stopped before every ticked one was tried
+        std::vector<std::string> failures;  // "name (address): reason"
+    };
+    Outcome HandOver(const std::vector<int>& rows);
+    void ShowOutcome(const Outcome& outcome, int ticked);
     void FocusList();
     std::vector<int> TickedRows() const;
     void UpdateButtons();
-    void ShowOutcome(int handed, int ticked, bool cancelled, const std::vector<std::string>& failures);
 
     CMainDlg& m_main;
     CDialogControls m_controls;
