@@ -158,8 +158,9 @@ TEST_F(ReportDataTest, NoteTextTakesTheMonthsNoteANewNumberOrAnUnusedRecord)
         EXPECT_EQ(group.GetNoteSlot(1, 6, 0), c.slotAfter);
         EXPECT_EQ(group.m_nNotes, c.notesAfter);
         EXPECT_EQ(messages.shown, c.fullMessage ? std::string(TEXT_NOTES_FULL) + "\n" : "");
-        if (c.result == 1)
+        if (c.result == 1) {
             EXPECT_EQ(group.NoteRecord(c.slotAfter - 1)[0], 'x');
+        }
     }
 }
 

@@ -24,7 +24,7 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
         composer = std::make_unique<QWidget>();
         composer->show();
         composer->activateWindow();
-        QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); });
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); }));
     }
     if (onSend)
         onSend(sent.size());
