@@ -1,6 +1,11 @@
-// The application's printer choice and its print-setup dialog.
+// The application's printer choice, its print-setup dialog, and one print job on it.
 #include "app/PrinterChoice.h"
 
+#include "app/MessageBox.h"
+#include "data/SafeFile.h"
+#include "res/StringTable.h"
+
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -91,6 +96,64 @@ void CPrinterChoice::OnFilePrintSetup(QWidget* parent)
         return;
     m_pPrinter = std::move(printer);
     m_bChosen = true;
+}
+
+namespace {
+
+// Why a print job failed; empty when it was printed. `started` is false when nothing could be
+// painted (no device context).
+struct PrintOutcome {
+    bool started = true;
+    std::string failure;
+};
+
+// A printer that took the pages may still refuse the job at its end.
+PrintOutcome PrintOnPrinter(QPrinter& printer, const PageDrawing& draw)
+{
+    const PrintResult result = PrintPages(printer, draw);
+    if (result == PrintResult::NotStarted)
+        return {false, {}};
+    if (result == PrintResult::NotFinished || printer.printerState() == QPrinter::Error)
+        return {true, FormatText(ResString(IDS_PRINTER_REFUSED), printer.printerName().toStdString())};
+    return {};
+}
+
+// A PDF file is drawn in memory and then written as every file Vak makes is, so that a full
+// disk, a device or a folder that takes no files leaves nothing half written and gives the
+// system's reason.
+PrintOutcome PrintToPdfFile(QPrinter& printer, const PageDrawing& draw, const std::string& title)
+{
+    QByteArray pdf;
+    if (!RenderPdf(draw, title, printer.pageLayout(), printer.resolution(), pdf))
+        return {false, {}};
+    std::error_code reason;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(pdf.constData());
+    if (!WriteFileSafely(printer.outputFileName().toStdString(), {bytes, static_cast<std::size_t>(pdf.size())},
+                         &reason, LinkAtName::Replace))
+        return {true, reason.message()};
+    return {};
+}
+
+} // namespace
+
+void PrintOnCurrentPrinter(CPrinterChoice* printers, QWidget* parent, const std::string& docName,
+                           const PageDrawing& draw)
+{
+    QPrinter* printer = printers ? printers->CurrentPrinter() : nullptr;
+    if (!printer) {
+        VakMessageBox(parent, QString::fromLatin1(TEXT_NO_PRINTER), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
+    printer->setDocName(QString::fromStdString(docName));
+    const bool toPdfFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintOutcome outcome = toPdfFile ? PrintToPdfFile(*printer, draw, docName) : PrintOnPrinter(*printer, draw);
+    QApplication::restoreOverrideCursor();
+    if (!outcome.started)
+        VakMessageBox(parent, QString::fromLatin1(TEXT_NO_HDC), MsgButtons::Ok, MsgIcon::Warning);
+    else if (!outcome.failure.empty())
+        VakMessageBox(parent, QString::fromStdString(FormatText(ResString(IDS_PRINT_FAILED), outcome.failure)),
+                      MsgButtons::Ok, MsgIcon::Warning);
 }
 
 } // namespace vak

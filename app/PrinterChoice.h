@@ -3,9 +3,12 @@
 // printer, so the sheet can be had without one.
 #pragma once
 
+#include "print/SheetPrinting.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -45,5 +48,12 @@ private:
     std::unique_ptr<QPrinter> m_pPrinter;  // the chosen printer, or the default one
     bool m_bChosen = false;                // m_pPrinter was chosen in the print-setup dialog
 };
+
+// One print job of the pages `draw` paints, on the current printer of `printers`, named
+// `docName`, with the wait cursor shown. Says "No Printer" when there is none (also without a
+// printer choice), "no hdc" when nothing could be painted and text 1504 with the reason when the
+// job failed, in message boxes owned by `parent`.
+void PrintOnCurrentPrinter(CPrinterChoice* printers, QWidget* parent, const std::string& docName,
+                           const PageDrawing& draw);
 
 } // namespace vak

@@ -14,21 +14,13 @@
 #include "res/StringTable.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,43 +29,18 @@ namespace {
 constexpr int PUBLISHERS = 127;
 constexpr int WARM_UP_RUNS = 10;
 
+using vak::bench::Median;
+using vak::bench::MillisecondsOf;
 using vak::bench::WaitUntilShown;
 
-// A plain Qt widget of the template's kind, without anything of Vak's.
-QWidget* PlainControl(const vak::DialogControl& control, QWidget* parent)
-{
-    const QString text = QString::fromUtf8(control.text);
-    switch (control.kind) {
-    case vak::ControlKind::Edit: return new QLineEdit(text, parent);
-    case vak::ControlKind::PushButton:
-    case vak::ControlKind::DefPushButton: return new QPushButton(text, parent);
-    case vak::ControlKind::CheckBox: return new QCheckBox(text, parent);
-    case vak::ControlKind::GroupBox: return new QGroupBox(text, parent);
-    case vak::ControlKind::EtchedFrame: return new QFrame(parent);
-    case vak::ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
-        for (int month = 0; month < 12; ++month)
-            list->addItem(QString::fromStdString(vak::MonthName(month)));
-        list->hide();
-        return list;
-    }
-    default: return new QLabel(text, parent);
-    }
-}
-
+// The bare dialog has the month list too, filled and hidden as the entry dialog's is.
 void OpenBareDialog(QWidget& parent)
 {
-    const vak::DialogTemplate* entryTemplate = vak::FindDialogTemplate(vak::IDD_ENTRY);
-    QDialog dialog(&parent);
-    const vak::DialogBaseUnits units = vak::BaseUnitsOf(dialog.font());
-    dialog.setFixedSize(vak::DialogUnitsToPixels(units, 0, 0, entryTemplate->w, entryTemplate->h).size());
-    for (const vak::DialogControl& control : entryTemplate->controls)
-        PlainControl(control, &dialog)->setGeometry(
-            vak::DialogUnitsToPixels(units, control.x, control.y, control.w, control.h));
-    dialog.setWindowTitle(QStringLiteral("Příjmení64, Jméno64"));
-    dialog.show();
-    WaitUntilShown(dialog);
-    dialog.reject();
+    vak::bench::OpenBareDialog(parent, vak::IDD_ENTRY, QStringLiteral("Příjmení64, Jméno64"), [](QListWidget& list) {
+        for (int month = 0; month < 12; ++month)
+            list.addItem(QString::fromStdString(vak::MonthName(month)));
+        list.hide();
+    });
 }
 
 void OpenEntryDialog(vak::CMainDlg& mainDlg, int p)
@@ -82,19 +49,6 @@ void OpenEntryDialog(vak::CMainDlg& mainDlg, int p)
     entry.show();
     WaitUntilShown(entry);
     entry.reject();
-}
-
-double MillisecondsOf(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 bool WriteGroup(const std::string& path)
@@ -121,18 +75,10 @@ int main(int argc, char** argv)
     QApplication app(appArgc, argv);
 
     QTemporaryDir dir;
-    const std::string groupFile = dir.filePath(QStringLiteral("Skupina127.t09")).toStdString();
-    if (!WriteGroup(groupFile)) {
-        std::fprintf(stderr, "bench_entry: cannot write %s\n", groupFile.c_str());
+    const auto mainWindow = vak::bench::OpenBenchGroup("bench_entry", dir, PUBLISHERS, WriteGroup);
+    if (!mainWindow)
         return 1;
-    }
-    vak::bench::ShownMainWindow mainWindow(groupFile, dir.filePath(QStringLiteral("Vak.ini")).toStdString(),
-                                           {2026, 4, 10});
-    vak::CMainDlg& mainDlg = mainWindow.Dlg();
-    if (mainDlg.m_nPublishers != PUBLISHERS) {
-        std::fprintf(stderr, "bench_entry: the group was not loaded\n");
-        return 1;
-    }
+    vak::CMainDlg& mainDlg = mainWindow->Dlg();
 
     std::vector<double> bareTimes;
     std::vector<double> entryTimes;

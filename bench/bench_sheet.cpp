@@ -1,6 +1,7 @@
-// `vak-cli sheet` of a 127-publisher group to PDF as a whole process, beside `vak-cli dump` of
-// the same file as the floor (the same start, load and output without drawing). Prints the
-// median wall times of both and whether the sheet keeps its budget of 100 ms.
+// `vak-cli sheet` of a 127-publisher group to PDF and `vak-cli summary` of it as whole processes,
+// beside `vak-cli dump` of the same file as the floor (the same start, load and output without
+// drawing or counting). Prints the median wall times, whether the sheet keeps its budget of
+// 100 ms and the summary's ratio to the dump (budget 1.5).
 //
 //   bench_sheet [RUNS]        (default 15 runs of each)
 #include "fixtures/GroupBuilder.h"
@@ -89,23 +90,29 @@ int main(int argc, char** argv)
 
     std::vector<double> dumpTimes;
     std::vector<double> sheetTimes;
+    std::vector<double> summaryTimes;
     for (int run = 0; run < runs; ++run) {
         const double dump = TimeCli({"dump", groupFile});
         const double sheet = TimeCli({"sheet", groupFile, "--pdf", pdfFile, "--date", "2026-04-10"});
-        if (dump < 0 || sheet < 0) {
+        const double summary = TimeCli({"summary", groupFile, "--json", "--date", "2026-04-10"});
+        if (dump < 0 || sheet < 0 || summary < 0) {
             std::fprintf(stderr, "bench_sheet: vak-cli failed\n");
             return 1;
         }
         dumpTimes.push_back(dump);
         sheetTimes.push_back(sheet);
+        summaryTimes.push_back(summary);
     }
     const double dumpMedian = Median(dumpTimes);
     const double sheetMedian = Median(sheetTimes);
+    const double summaryMedian = Median(summaryTimes);
     std::printf("%d runs each, %d publishers, PDF of %ju bytes\n", runs, PUBLISHERS,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(pdfFile)));
     std::printf("vak-cli dump (floor): median %.1f ms\n", dumpMedian);
     std::printf("vak-cli sheet to PDF: median %.1f ms (budget %.0f ms: %s), %.1f ms above the floor\n", sheetMedian,
                 BUDGET_MS, sheetMedian < BUDGET_MS ? "kept" : "EXCEEDED", sheetMedian - dumpMedian);
+    std::printf("vak-cli summary --json: median %.1f ms, ratio to dump %.2f (budget 1.5)\n", summaryMedian,
+                summaryMedian / dumpMedian);
     std::filesystem::remove_all(dir);
     return 0;
 }

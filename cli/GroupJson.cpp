@@ -1,6 +1,7 @@
 // JSON rendering of a loaded group for vak-cli.
 #include "cli/GroupJson.h"
 
+#include "cli/JsonWriter.h"
 #include "data/Cp1250.h"
 #include "data/PublisherName.h"
 
@@ -9,32 +10,6 @@
 namespace vak {
 
 namespace {
-
-// A small writer that puts commas between the members of the object or array it is in.
-class JsonWriter {
-public:
-    std::string Take() { return std::move(m_out); }
-
-    void Open(char bracket) { Separate(); m_out += bracket; m_first = true; }
-    void Close(char bracket) { m_out += bracket; m_first = false; }
-    void Key(std::string_view key) { Separate(); m_out += JsonString(key); m_out += ':'; m_first = true; }
-    void Value(std::string_view text) { Separate(); m_out += JsonString(text); }
-    void Value(long number) { Separate(); m_out += std::to_string(number); }
-    void Value(bool flag) { Separate(); m_out += flag ? "true" : "false"; }
-
-    template <typename T>
-    void Member(std::string_view key, T value) { Key(key); Value(value); }
-
-private:
-    void Separate()
-    {
-        if (!m_first)
-            m_out += ',';
-        m_first = false;
-    }
-    std::string m_out;
-    bool m_first = true;
-};
 
 void WriteMonthSlot(JsonWriter& json, CGroupData& group, int p, int m, int s)
 {

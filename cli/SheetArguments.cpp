@@ -1,4 +1,4 @@
-// The arguments of `vak-cli sheet`.
+// The arguments of `vak-cli sheet`, `missing` and `summary`.
 #include "cli/SheetArguments.h"
 
 #include <algorithm>
@@ -33,9 +33,10 @@ bool ParseDate(const std::string& text, CivilDate& date)
     return true;
 }
 
-} // namespace
-
-std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate today, SheetOptions& options)
+// The arguments of a command that picks a report month as the sheet does: the sheet takes
+// --pdf OUT, the other commands --json.
+std::string ParseCommand(const std::string& command, bool sheet, const std::vector<std::string>& args, CivilDate today,
+                         SheetOptions& options)
 {
     options = {};
     options.today = today;
@@ -43,13 +44,15 @@ std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        const bool isOption = arg == "--pdf" || arg == "--month" || arg == "--date";
+        const bool isOption = (sheet ? arg == "--pdf" : arg == "--json") || arg == "--month" || arg == "--date";
         if (isOption && std::find(given.begin(), given.end(), arg) != given.end())
             return arg + " is given twice.";
         if (isOption)
             given.push_back(arg);
-        if (arg == "--pdf" && hasValue) {
+        if (sheet && arg == "--pdf" && hasValue) {
             options.pdfFile = args[++i];
+        } else if (!sheet && arg == "--json") {
+            options.json = true;
         } else if (arg == "--month" && hasValue) {
             int month = 0;
             if (!ParseNumber(args[++i], month) || month < 1 || month > 12)
@@ -61,18 +64,32 @@ std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate 
         } else if (isOption) {
             return arg + " needs a value.";
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return "sheet does not know the option " + arg + ".";
+            return command + " does not know the option " + arg + ".";
         } else if (options.groupFile.empty()) {
             options.groupFile = arg;
         } else {
-            return "sheet takes one group file.";
+            return command + " takes one group file.";
         }
     }
     if (options.groupFile.empty())
-        return "sheet needs a group file.";
-    if (options.pdfFile.empty())
-        return "sheet needs --pdf OUT.";
+        return command + " needs a group file.";
     return {};
+}
+
+} // namespace
+
+std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate today, SheetOptions& options)
+{
+    const std::string problem = ParseCommand("sheet", true, args, today, options);
+    if (problem.empty() && options.pdfFile.empty())
+        return "sheet needs --pdf OUT.";
+    return problem;
+}
+
+std::string ParseMonthArguments(const std::string& command, const std::vector<std::string>& args, CivilDate today,
+                                SheetOptions& options)
+{
+    return ParseCommand(command, false, args, today, options);
 }
 
 } // namespace vak

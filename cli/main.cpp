@@ -1,6 +1,7 @@
-// vak-cli: dumps a group file as JSON, rewrites it and exports its report sheet as PDF, for
-// scripting and support.
+// vak-cli: dumps a group file as JSON, rewrites it, exports its report sheet as PDF and lists the
+// month's missing reports and totals, for scripting and support.
 #include "cli/GroupJson.h"
+#include "cli/MonthCommands.h"
 #include "cli/SheetArguments.h"
 #include "cli/SheetPdf.h"
 #include "data/GroupData.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -25,6 +27,10 @@ constexpr const char* USAGE =
     "  vak-cli save IN OUT     load the group file IN and write it to OUT as the program saves it\n"
     "  vak-cli sheet FILE --pdf OUT [--month M] [--date YYYY-MM-DD]\n"
     "                          write the printed report sheet of FILE as the PDF file OUT\n"
+    "  vak-cli missing FILE [--month M] [--date YYYY-MM-DD] [--json]\n"
+    "                          list the publishers whose report of the month is missing\n"
+    "  vak-cli summary FILE [--month M] [--date YYYY-MM-DD] [--json]\n"
+    "                          print the month's totals of the group\n"
     "  vak-cli --help          show this text\n"
     "\n"
     "dump prints one JSON document (UTF-8): the header values (group, month, publishers_count,\n"
@@ -40,6 +46,10 @@ constexpr const char* USAGE =
     "sheet prints the report month of FILE (or month M, 1 = January .. 12 = December) in the\n"
     "year the program would give it on the day of --date (today by default): the latest year in\n"
     "which that month is not after the day's month. It needs no display.\n"
+    "missing and summary choose the month and year as sheet does and print what the program's\n"
+    "dialogs show, or with --json: missing an array of {publisher, name, email (null without a\n"
+    "usable address), phones}; summary {month, year, form, publishers, reported, missing,\n"
+    "by_status: {publisher, auxiliary, regular, special}, late: [{month, reports}]}.\n"
     "\n"
     "Exit status: 0 success, 1 wrong usage, 2 the file cannot be read or is not a valid group\n"
     "file, 3 the file cannot be written or writing was refused. The reason goes to stderr.\n";
@@ -111,21 +121,14 @@ int Save(const std::string& in, const std::string& out)
     return EXIT_WRITE;
 }
 
-bool SameFile(const std::string& a, const std::string& b)
+// Runs `work` on the group file the arguments name, loaded at the month they choose: the file's,
+// or --month, in the year the program would give it on the day of --date. `problem` is what
+// parsing the arguments found wrong, if anything.
+int OnGroupAtMonth(const std::string& problem, const vak::SheetOptions& options,
+                   const std::function<int(vak::CGroupData&)>& work)
 {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
-}
-
-int Sheet(const std::vector<std::string>& args)
-{
-    if (!vak::CanDrawSheetPdf())
-        return Usage("this vak-cli was built without Qt and cannot draw the sheet.");
-    vak::SheetOptions options;
-    const std::string problem = vak::ParseSheetArguments(args, vak::LocalToday(), options);
     if (!problem.empty())
-        return Usage(problem.c_str());
-
+        return Usage(problem);
     vak::StderrMessageSink messages(PREFIX);
     vak::CGroupData group(messages);
     group.InitReportMonth(options.today);
@@ -133,9 +136,19 @@ int Sheet(const std::vector<std::string>& args)
         return EXIT_READ;
     if (options.month)
         group.ApplyFileMonth(*options.month);
+    return work(group);
+}
 
-    const std::string& out = options.pdfFile;
-    if (SameFile(options.groupFile, out)) {
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// The sheet of the loaded group as the PDF file `out`.
+int WriteSheet(vak::CGroupData& group, const std::string& groupFile, const std::string& out)
+{
+    if (SameFile(groupFile, out)) {
         std::cerr << PREFIX << "cannot write " << out << ": it is the group file itself.\n";
         return EXIT_WRITE;
     }
@@ -151,6 +164,27 @@ int Sheet(const std::vector<std::string>& args)
         return EXIT_WRITE;
     }
     return EXIT_OK;
+}
+
+int Sheet(const std::vector<std::string>& args)
+{
+    if (!vak::CanDrawSheetPdf())
+        return Usage("this vak-cli was built without Qt and cannot draw the sheet.");
+    vak::SheetOptions options;
+    const std::string problem = vak::ParseSheetArguments(args, vak::LocalToday(), options);
+    return OnGroupAtMonth(problem, options,
+                          [&](vak::CGroupData& group) { return WriteSheet(group, options.groupFile, options.pdfFile); });
+}
+
+// `missing` and `summary`.
+int MonthCommand(const std::string& command, const std::vector<std::string>& args)
+{
+    vak::SheetOptions options;
+    const std::string problem = vak::ParseMonthArguments(command, args, vak::LocalToday(), options);
+    return OnGroupAtMonth(problem, options, [&](vak::CGroupData& group) {
+        return PrintToStdout(command == "missing" ? vak::MissingOutput(group, options.json)
+                                                  : vak::SummaryOutput(group, options.json));
+    });
 }
 
 bool IsHelp(const std::string& arg)
@@ -177,5 +211,7 @@ int main(int argc, char** argv)
         return args.size() == 3 ? Save(args[1], args[2]) : Usage("save takes an input and an output file.");
     if (args[0] == "sheet")
         return Sheet({args.begin() + 1, args.end()});
+    if (args[0] == "missing" || args[0] == "summary")
+        return MonthCommand(args[0], {args.begin() + 1, args.end()});
     return Usage("unknown command \"" + args[0] + "\".");
 }

@@ -40,4 +40,14 @@ ReportMonthState ReportMonthForFile(int fileMonth, CivilDate today)
     return MakeReportMonth(fileMonth, year);
 }
 
+int YearSlotOfMonth(int month, int reportMonth, int reportSlot)
+{
+    return month > reportMonth ? 1 - reportSlot : reportSlot;
+}
+
+int YearOfMonth(int month, int reportMonth, int reportYear)
+{
+    return month > reportMonth ? reportYear - 1 : reportYear;
+}
+
 } // namespace vak

@@ -35,4 +35,10 @@ ReportMonthState ReportMonthFromClock(CivilDate today);
 // to last year, a January file opened in January to this year.
 ReportMonthState ReportMonthForFile(int fileMonth, CivilDate today);
 
+// Another calendar month as seen from report month `reportMonth` in year slot `reportSlot`: a
+// month after the report month lies in the year before, whose slot is the other one.
+int YearSlotOfMonth(int month, int reportMonth, int reportSlot);
+// The same for the year (calendar year - 2000 of the report month in `reportYear`).
+int YearOfMonth(int month, int reportMonth, int reportYear);
+
 } // namespace vak

@@ -304,10 +304,9 @@ int CEntryDlg::ShownStatus() const
     return m_record.PioneerStatus(m_nShownMonth, ShownSlot());
 }
 
-// A month after the report month lies in the year before, whose year slot is the other one.
 int CEntryDlg::ShownSlot() const
 {
-    return m_nShownMonth > m_main.m_nMonth ? 1 - m_nSlot : m_nSlot;
+    return YearSlotOfMonth(m_nShownMonth, m_main.m_nMonth, m_nSlot);
 }
 
 } // namespace vak

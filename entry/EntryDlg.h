@@ -110,6 +110,7 @@ private:
     QLineEdit* Field(int id) const;
     QCheckBox* Box(int id) const;
     int ShownStatus() const;
+    // The year slot of the month shown: a month after the report month lies in the year before.
     int ShownSlot() const;
     bool IsFocusLost(QEvent* event) const;
 

@@ -1,13 +1,18 @@
 // The main window's mail commands: writing and sending the report file to the secretary, and
-// the reminder to a publisher whose report is missing, with its preview.
+// the reminder to a publisher whose report is missing, with its preview; the reminder message
+// itself, which the reminder to everyone still missing sends too.
 #include "main/MainDlg.h"
 
 #include "app/ListBox.h"
 #include "app/QtText.h"
 #include "mail/MapiMail.h"
+#include "mail/Reminders.h"
+#include "mail/RemindAllDlg.h"
 #include "mail/ReportMail.h"
 #include "main/BusyScope.h"
 #include "main/MainRules.h"
+#include "main/MissingReports.h"
+#include "res/StringTable.h"
 
 #include <filesystem>
 
@@ -53,21 +58,37 @@ bool CMainDlg::SendReportFile()
     return mail.SendMail(0);
 }
 
+bool SendReminderMail(CMailSystem* system, QWidget* owner, const std::string& address, int month,
+                      std::string* failure)
+{
+    CMapiMail mail(system, owner, failure);
+    if (mail.TakeError() != MAIL_ERROR_NONE)
+        return false;
+    mail.m_strBody = ReminderText(month);
+    mail.SetOriginatorName(MAIL_ORIGINATOR);
+    mail.AddRecipients(address);
+    mail.SetSubject(REMINDER_SUBJECT);
+    return mail.SendMail(0);
+}
+
 void CMainDlg::SendReminder()
 {
     if (m_strEmail.empty())
         return;
     BusyScope busy(m_nBusy);
     ShowMessage(Q(m_strEmail), MsgIcon::Information);
-    {
-        CMapiMail mail(m_context.mail, this);
-        if (mail.TakeError() == MAIL_ERROR_NONE) {
-            mail.m_strBody = ReminderText(m_nMonth);
-            mail.SetOriginatorName(MAIL_ORIGINATOR);
-            mail.AddRecipients(m_strEmail);
-            mail.SetSubject(REMINDER_SUBJECT);
-            mail.SendMail(0);
-        }
+    SendReminderMail(m_context.mail, this, m_strEmail, m_nMonth);
+    FocusList();
+}
+
+void CMainDlg::OnRemindAll()
+{
+    BusyScope busy(m_nBusy);
+    if (MissingPublishers(*this).empty()) {
+        ShowMessage(Q(ResString(IDS_NOBODY_MISSING, IDS_MONTH_FIRST + m_nMonth)), MsgIcon::Information);
+    } else {
+        CRemindAllDlg reminders(*this);
+        reminders.DoModal();
     }
     FocusList();
 }

@@ -45,7 +45,8 @@ bool CountsAsSent(unsigned long result)
 
 } // namespace
 
-CMapiMail::CMapiMail(CMailSystem* system, QWidget* owner) : m_system(system), m_owner(owner)
+CMapiMail::CMapiMail(CMailSystem* system, QWidget* owner, std::string* failures)
+    : m_system(system), m_owner(owner), m_pFailures(failures)
 {
     m_message.originator.recipClass = MAPI_ORIG;
     const CMailSystem::LoadResult loaded = system ? system->Load() : CMailSystem::LoadResult::Missing;
@@ -54,11 +55,11 @@ CMapiMail::CMapiMail(CMailSystem* system, QWidget* owner) : m_system(system), m_
         m_bReady = true;
         break;
     case CMailSystem::LoadResult::Missing:
-        VakMessageBox(m_owner, QString::fromUtf8(TEXT_MAIL_MISSING), MsgButtons::Ok, MsgIcon::Warning);
+        Say(TEXT_MAIL_MISSING);
         m_nError = MAIL_ERROR_NO_SYSTEM;
         break;
     case CMailSystem::LoadResult::Invalid:
-        VakMessageBox(m_owner, QString::fromUtf8(TEXT_MAIL_INVALID), MsgButtons::Ok, MsgIcon::Warning);
+        Say(TEXT_MAIL_INVALID);
         m_nError = MAIL_ERROR_INVALID_SYSTEM;
         break;
     }
@@ -119,7 +120,7 @@ bool CMapiMail::SendMail(unsigned long flags)
     if (!refused.empty()) {
         m_message.recipients.clear();
         m_message.files.clear();
-        VakMessageBox(m_owner, Q(FormatText(ResString(IDS_ADDRESS_REFUSED), refused)), MsgButtons::Ok, MsgIcon::Warning);
+        Say(FormatText(ResString(IDS_ADDRESS_REFUSED), refused));
         return false;
     }
     PlaceAttachments(m_strBody, m_message.files);
@@ -133,8 +134,16 @@ bool CMapiMail::SendMail(unsigned long flags)
     m_message.files.clear();
     if (CountsAsSent(result))
         return true;
-    VakMessageBox(m_owner, QString::fromUtf8(TEXT_MAIL_FAILED), MsgButtons::Ok, MsgIcon::Warning);
+    Say(TEXT_MAIL_FAILED);
     return false;
+}
+
+void CMapiMail::Say(const std::string& text)
+{
+    if (m_pFailures)
+        *m_pFailures = text;
+    else
+        VakMessageBox(m_owner, Q(text), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 } // namespace vak

@@ -20,8 +20,10 @@ inline constexpr int MAIL_ERROR_ATTACHMENTS = 5;      // no room for another att
 class CMapiMail {
 public:
     // Loads `system` (nullptr: none is installed) for one message. A problem is shown at once
-    // in a message box owned by `owner` and kept for TakeError.
-    CMapiMail(CMailSystem* system, QWidget* owner);
+    // in a message box owned by `owner` and kept for TakeError. With `failures`, what would be
+    // shown (here and by SendMail) is kept there instead, for a caller that sends many
+    // messages and reports their failures together.
+    CMapiMail(CMailSystem* system, QWidget* owner, std::string* failures = nullptr);
     ~CMapiMail();
     CMapiMail(const CMapiMail&) = delete;
     CMapiMail& operator=(const CMapiMail&) = delete;
@@ -50,8 +52,11 @@ public:
     std::string m_strBody;   // the message text
 
 private:
+    void Say(const std::string& text);
+
     CMailSystem* m_system;
     QWidget* m_owner;
+    std::string* m_pFailures;
     MapiMessage m_message;
     int m_nError = MAIL_ERROR_NONE;
     bool m_bReady = false;

@@ -13,6 +13,7 @@
 #include "entry/EntryDlg.h"
 #include "main/FileDlg.h"
 #include "main/MainRules.h"
+#include "main/MonthSummaryDlg.h"
 #include "main/Telephony.h"
 #include "print/PreviewDlg.h"
 #include "res/StringTable.h"
@@ -93,6 +94,8 @@ void CMainDlg::ConnectHandlers()
     m_controls.OnClicked(IDC_HELP_TIPS, [this] { OnHelpTips(); });
     m_controls.OnClicked(IDC_SEND_REMINDER, [this] { SendReminder(); });
     m_controls.OnClicked(IDC_PREVIEW_REMINDER, [this] { PreviewReminder(); });
+    m_controls.OnClicked(IDC_MONTH_SUMMARY, [this] { OnMonthSummary(); });
+    m_controls.OnClicked(IDC_REMIND_ALL, [this] { OnRemindAll(); });
 }
 
 void CMainDlg::OnInitDialog()
@@ -112,6 +115,8 @@ void CMainDlg::OnInitDialog()
     m_controls.Show(IDC_SEND_REPORT, false);
     m_controls.Show(IDC_PREVIEW, false);
     m_controls.Show(IDC_FILTER, false);
+    m_controls.SetText(IDC_MONTH_SUMMARY, Q(ResString(IDS_MONTH_SUMMARY)));
+    m_controls.SetText(IDC_REMIND_ALL, Q(ResString(IDS_REMIND_ALL)));
 
     if (HasGroupExtension(m_strPath) && LoadGroupFile(m_strPath)) {
         FillPublisherList();
@@ -238,6 +243,14 @@ void CMainDlg::RunPreviewDialog(int month)
     preview.DoModal();
 }
 
+void CMainDlg::OnMonthSummary()
+{
+    BusyScope busy(m_nBusy);
+    CMonthSummaryDlg summary(*this);
+    summary.DoModal();
+    FocusList();
+}
+
 void CMainDlg::OnDial()
 {
     if (m_nPhones == 0 || !m_context.telephony)
@@ -265,6 +278,7 @@ void CMainDlg::OnHelpTips()
     std::string tips;
     for (int id = IDS_TIPS_FIRST; id <= IDS_TIPS_LAST; ++id)
         tips += ResString(id);
+    tips += ResString(IDS_TIPS_MONTH);
     ShowMessage(Q(tips), MsgIcon::Information);
     FocusList();
 }

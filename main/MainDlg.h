@@ -57,6 +57,9 @@ public:
     void OnHelpTips();
     void SendReminder();
     void PreviewReminder();
+    // The month at a glance: its totals, and the reminder to everyone still missing.
+    void OnMonthSummary();
+    void OnRemindAll();
 
     // The publisher list and status texts.
     void FillPublisherList();
@@ -73,6 +76,8 @@ public:
     QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
     CListBox* PublisherList() const { return m_pList; }
     CPrinterChoice* Printers() const { return m_context.printers; }
+    CMailSystem* MailSystem() const { return m_context.mail; }
+    CTelephony* Telephony() const { return m_context.telephony; }
 
     // State of the window (members named as the rest of the program knows them).
     int m_bFilter = 0;                   // check box "Omezit na neodevzdané zprávy"

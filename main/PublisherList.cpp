@@ -5,6 +5,7 @@
 #include "app/ListBox.h"
 #include "app/QtText.h"
 #include "main/MainRules.h"
+#include "main/MissingReports.h"
 #include "res/StringTable.h"
 
 #include <QSignalBlocker>
@@ -82,9 +83,7 @@ std::uint8_t CMainDlg::LoadContacts(int p)
     m_nPhones = GatherValidPhones({GetPhone(p, 0), GetPhone(p, 1), GetPhone(p, 2)}, m_strPhone);
     m_nPhone = 0;
     // A reminder address is offered only to a publisher whose report is still missing.
-    m_strEmail = IsReportMissing(p, m_nMonth, m_nYearSlot) ? GetEmail(p) : std::string();
-    if (!IsValidEmail())
-        m_strEmail.clear();
+    m_strEmail = ReminderAddress(*this, p);
     return m_nPhones;
 }
 
@@ -115,6 +114,8 @@ void CMainDlg::UpdateStatusTexts()
 
     ShowListButtons();
     m_controls.Show(IDC_FILTER, m_nPublishers != 0);
+    m_controls.Show(IDC_MONTH_SUMMARY, m_nPublishers != 0);
+    m_controls.Show(IDC_REMIND_ALL, m_nPublishers != 0);
 }
 
 // Sending and printing are offered while the list shows anyone; kept true after every refill,

@@ -1,17 +1,14 @@
 // The print preview dialog and its pane: paging, printing and printer setup.
 #include "print/PreviewDlg.h"
 
-#include "app/MessageBox.h"
 #include "app/PrinterChoice.h"
 #include "app/QtText.h"
-#include "data/SafeFile.h"
 #include "main/MainDlg.h"
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,40 +22,6 @@ namespace {
 
 const char* const ARROWS_NEXT = "> > >";
 const char* const ARROWS_BACK = "< < <";
-
-// How a print job ended: not started (no device context), or the reason it failed (empty when
-// the sheet was printed).
-struct PrintOutcome {
-    bool started = true;
-    std::string failure;
-};
-
-// A printer that took the pages may still refuse the job at its end.
-PrintOutcome PrintOnPrinter(QPrinter& printer, CReportSheet& sheet, const std::string& heading)
-{
-    const PrintResult result = PrintReportSheet(printer, sheet, heading);
-    if (result == PrintResult::NotStarted)
-        return {false, {}};
-    if (result == PrintResult::NotFinished || printer.printerState() == QPrinter::Error)
-        return {true, FormatText(ResString(IDS_PRINTER_REFUSED), printer.printerName().toStdString())};
-    return {};
-}
-
-// A PDF file is drawn in memory and then written as every file Vak makes is, so that a full
-// disk, a device or a folder that takes no files leaves nothing half written and gives the
-// system's reason.
-PrintOutcome PrintToPdfFile(QPrinter& printer, CReportSheet& sheet, const std::string& heading)
-{
-    QByteArray pdf;
-    if (!RenderSheetPdf(sheet, heading, printer.pageLayout(), printer.resolution(), pdf))
-        return {false, {}};
-    std::error_code reason;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(pdf.constData());
-    if (!WriteFileSafely(printer.outputFileName().toStdString(), {bytes, static_cast<std::size_t>(pdf.size())}, &reason,
-                         LinkAtName::Replace))
-        return {true, reason.message()};
-    return {};
-}
 
 } // namespace
 
@@ -170,24 +133,8 @@ void CPreviewDlg::OnPrinterSetup()
 void CPreviewDlg::OnPrint()
 {
     const std::string heading = SheetHeading(m_nMonth);
-    CPrinterChoice* printers = m_pMain->Printers();
-    QPrinter* printer = printers ? printers->CurrentPrinter() : nullptr;
-    if (!printer) {
-        VakMessageBox(this, QString::fromLatin1(TEXT_NO_PRINTER), MsgButtons::Ok, MsgIcon::Warning);
-        return;
-    }
-    printer->setDocName(Q(heading));
     CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
-    const bool toPdfFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintOutcome outcome =
-        toPdfFile ? PrintToPdfFile(*printer, sheet, heading) : PrintOnPrinter(*printer, sheet, heading);
-    QApplication::restoreOverrideCursor();
-    if (!outcome.started)
-        VakMessageBox(this, QString::fromLatin1(TEXT_NO_HDC), MsgButtons::Ok, MsgIcon::Warning);
-    else if (!outcome.failure.empty())
-        VakMessageBox(this, Q(FormatText(ResString(IDS_PRINT_FAILED), outcome.failure)), MsgButtons::Ok,
-                      MsgIcon::Warning);
+    PrintOnCurrentPrinter(m_pMain->Printers(), this, heading, ReportSheetPages(sheet, heading));
 }
 
 void CPreviewDlg::UpdateArrows()

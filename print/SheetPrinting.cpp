@@ -1,8 +1,9 @@
-// One print job of the report sheet on a printer or a PDF writer.
+// Print jobs of the report sheet and of the month's totals on a printer or a PDF writer.
 #include "print/SheetPrinting.h"
 
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
+#include "print/TotalsPage.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -12,36 +13,50 @@
 
 namespace vak {
 
-PrintResult PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading)
+PrintResult PrintPages(QPagedPaintDevice& device, const PageDrawing& draw)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return PrintResult::NotStarted;
     CQtCanvas canvas(painter, &device);
-    PageLayout layout;
-    CReportSheet::MeasurePage(canvas, layout);
-    layout.strHeading1 = heading;
-    sheet.PrintSheet(canvas, layout);
+    draw(canvas);
     return painter.end() ? PrintResult::Printed : PrintResult::NotFinished;
 }
 
-bool RenderSheetPdf(CReportSheet& sheet, const std::string& heading, const QPageLayout& layout, int dpi, QByteArray& pdf)
+PageDrawing ReportSheetPages(CReportSheet& sheet, const std::string& heading)
+{
+    return [&sheet, heading](Canvas& canvas) {
+        PageLayout layout;
+        CReportSheet::MeasurePage(canvas, layout);
+        layout.strHeading1 = heading;
+        sheet.PrintSheet(canvas, layout);
+    };
+}
+
+PageDrawing MonthTotalsPage(const std::string& heading, const std::vector<std::string>& lines)
+{
+    return [heading, lines](Canvas& canvas) { PrintTotalsPage(canvas, heading, lines); };
+}
+
+bool RenderPdf(const PageDrawing& draw, const std::string& title, const QPageLayout& layout, int dpi,
+               QByteArray& pdf)
 {
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(dpi);
     writer.setPageLayout(layout);
-    writer.setTitle(QString::fromStdString(heading));
+    writer.setTitle(QString::fromStdString(title));
     writer.setCreator(QStringLiteral("Vak"));
-    return PrintReportSheet(writer, sheet, heading) == PrintResult::Printed;
+    return PrintPages(writer, draw) == PrintResult::Printed;
 }
 
 bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, QByteArray& pdf)
 {
     CReportSheet sheet(group, language, month);
+    const std::string heading = SheetHeading(month);
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    return RenderSheetPdf(sheet, SheetHeading(month), a4, SHEET_PDF_DPI, pdf);
+    return RenderPdf(ReportSheetPages(sheet, heading), heading, a4, SHEET_PDF_DPI, pdf);
 }
 
 } // namespace vak

@@ -1,15 +1,19 @@
-// Printing the whole report sheet on a paged Qt device: a printer or a PDF.
+// Print jobs on a paged Qt device (a printer or a PDF): the whole report sheet, the month's
+// totals, and a PDF document drawn in memory.
 #pragma once
 
 #include <QByteArray>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 class QPageLayout;
 class QPagedPaintDevice;
 
 namespace vak {
 
+class Canvas;
 class CGroupData;
 class CReportSheet;
 
@@ -20,15 +24,23 @@ enum class PrintResult {
     NotFinished,  // the pages were drawn but the device could not end the job
 };
 
-// Measures the page of `device` and prints every page of `sheet` on it, headed `heading`.
-PrintResult PrintReportSheet(QPagedPaintDevice& device, CReportSheet& sheet, const std::string& heading);
+// Draws every page of a print job on the device's canvas.
+using PageDrawing = std::function<void(Canvas&)>;
+
+// One print job on `device`.
+PrintResult PrintPages(QPagedPaintDevice& device, const PageDrawing& draw);
+
+// The pages of the report sheet headed `heading`, measured on the canvas they are drawn on.
+PageDrawing ReportSheetPages(CReportSheet& sheet, const std::string& heading);
+// The page of the month's totals: `heading` and its figure `lines`.
+PageDrawing MonthTotalsPage(const std::string& heading, const std::vector<std::string>& lines);
 
 inline constexpr int SHEET_PDF_DPI = 600;
 
-// The printed sheet as a PDF document with the page `layout` at `dpi`, titled with `heading`.
-// Returns false when it could not be drawn.
-bool RenderSheetPdf(CReportSheet& sheet, const std::string& heading, const QPageLayout& layout, int dpi,
-                    QByteArray& pdf);
+// The pages as a PDF document with the page `layout` at `dpi`, titled `title`. Returns false
+// when they could not be drawn.
+bool RenderPdf(const PageDrawing& draw, const std::string& title, const QPageLayout& layout, int dpi,
+               QByteArray& pdf);
 
 // The printed sheet of report month `month` of `group` as a PDF document (A4, the sheet's own
 // margins, SHEET_PDF_DPI).

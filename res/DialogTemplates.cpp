@@ -1,5 +1,7 @@
-// The about box (100), the main window (102), the report entry (107) and the print preview (115)
-// as tables, in template order.
+// The about box (100), the main window (102), the report entry (107), the print preview (115),
+// reminding everyone still missing (116) and the month's totals (117) as tables, in template
+// order. The texts of the last two and of the main window's buttons for them are string-table
+// texts, which their windows put in when they open.
 #include "res/DialogTemplates.h"
 
 namespace vak {
@@ -39,6 +41,9 @@ constexpr DialogControl MAIN_CONTROLS[] = {
     {IDC_HELP_TIPS, ControlKind::PushButton, STYLE_NONE, "Pomoc", 137, 177, 75, 13},
     {IDC_SEND_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "", 137, 195, 172, 13},
     {IDC_PREVIEW_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "Náhled e-mailu", 9, 195, 118, 13},
+    // The month at a glance, in a row below the others: the window is 18 units taller for it.
+    {IDC_MONTH_SUMMARY, ControlKind::PushButton, STYLE_HIDDEN, "", 9, 213, 118, 13},
+    {IDC_REMIND_ALL, ControlKind::PushButton, STYLE_HIDDEN, "", 137, 213, 172, 13},
 };
 
 constexpr unsigned PARTICIPATION_STYLE = STYLE_LEFT_TEXT | STYLE_CENTRED | STYLE_MULTILINE;
@@ -89,11 +94,37 @@ constexpr DialogControl PREVIEW_CONTROLS[] = {
     {IDC_NEXT_PAGE, ControlKind::PushButton, STYLE_NONE, "> > >", 40, 184, 26, 14},
 };
 
+constexpr unsigned LINES_STYLE = STYLE_NOTIFY | STYLE_VSCROLL | STYLE_BORDER | STYLE_NO_INTEGRAL_HEIGHT;
+
+// Reminding everyone still missing; its caption is set when it opens.
+constexpr DialogControl REMIND_ALL_CONTROLS[] = {
+    {IDC_REMIND_CAPTION, ControlKind::Static, STYLE_NONE, "", 7, 6, 346, 9, "", IDC_REMIND_LIST},
+    {IDC_REMIND_LIST, ControlKind::ListBox, LINES_STYLE, "", 7, 16, 346, 120, "Zvěstovatelé bez zprávy"},
+    {IDC_REMIND_HINT, ControlKind::Static, STYLE_NONE, "", 7, 139, 346, 9},
+    {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 7, 151, 346, 45},
+    {IDC_REMIND_SUBJECT, ControlKind::Static, STYLE_NO_PREFIX, "", 14, 157, 332, 9},
+    {IDC_REMIND_TEXT, ControlKind::Static, STYLE_NO_PREFIX, "", 14, 169, 332, 22},
+    {IDC_REMIND_DIAL, ControlKind::PushButton, STYLE_NONE, "", 7, 204, 56, 14},
+    {IDC_REMIND_SEND, ControlKind::PushButton, STYLE_NONE, "", 236, 204, 56, 14},
+    {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "", 297, 204, 56, 14},
+};
+
+// The month's totals; its caption is set when it opens.
+constexpr DialogControl MONTH_SUMMARY_CONTROLS[] = {
+    {IDC_SUMMARY_LIST, ControlKind::ListBox, LINES_STYLE, "", 7, 7, 356, 158, "Souhrn měsíce"},
+    {IDC_SUMMARY_COPY, ControlKind::PushButton, STYLE_NONE, "", 7, 172, 60, 14},
+    {IDC_SUMMARY_PRINT, ControlKind::PushButton, STYLE_NONE, "", 72, 172, 60, 14},
+    {IDC_SUMMARY_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "", 137, 172, 80, 14},
+    {IDCANCEL, ControlKind::DefPushButton, STYLE_NONE, "", 303, 172, 60, 14},
+};
+
 constexpr DialogTemplate TEMPLATES[] = {
     {IDD_ABOUTBOX, "O programu Vak", "MS Sans Serif", 10, 184, 78, ABOUT_CONTROLS},
-    {IDD_MAIN, "Zprávy z kazatelské služby", "MS Sans Serif", 10, 320, 213, MAIN_CONTROLS},
+    {IDD_MAIN, "Zprávy z kazatelské služby", "MS Sans Serif", 10, 320, 231, MAIN_CONTROLS},
     {IDD_ENTRY, "", "MS Sans Serif", 10, 275, 146, ENTRY_CONTROLS},
     {IDD_PREVIEW, "", "MS Sans Serif", 8, 394, 202, PREVIEW_CONTROLS},
+    {IDD_REMIND_ALL, "", "MS Sans Serif", 10, 360, 225, REMIND_ALL_CONTROLS},
+    {IDD_MONTH_SUMMARY, "", "MS Sans Serif", 10, 370, 193, MONTH_SUMMARY_CONTROLS},
 };
 
 } // namespace

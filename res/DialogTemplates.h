@@ -26,6 +26,23 @@ inline constexpr int IDC_NEXT_PHONE = 1004;
 inline constexpr int IDC_HELP_TIPS = 1005;
 inline constexpr int IDC_SEND_REMINDER = 1006;
 inline constexpr int IDC_PREVIEW_REMINDER = 1007;
+inline constexpr int IDC_MONTH_SUMMARY = 1008;    // "Souhrn měsíce"
+inline constexpr int IDC_REMIND_ALL = 1009;       // "Připomenout všem neodevzdaným..."
+
+// Reminding everyone still missing (template 116).
+inline constexpr int IDC_REMIND_CAPTION = 1101;   // names the list, with its mnemonic
+inline constexpr int IDC_REMIND_LIST = 1102;      // one line a publisher, ticked to be reminded
+inline constexpr int IDC_REMIND_HINT = 1103;
+inline constexpr int IDC_REMIND_SUBJECT = 1104;
+inline constexpr int IDC_REMIND_TEXT = 1105;
+inline constexpr int IDC_REMIND_DIAL = 1106;
+inline constexpr int IDC_REMIND_SEND = 1107;
+
+// The month's totals (template 117).
+inline constexpr int IDC_SUMMARY_LIST = 1111;     // one line a figure group
+inline constexpr int IDC_SUMMARY_COPY = 1112;
+inline constexpr int IDC_SUMMARY_PRINT = 1113;
+inline constexpr int IDC_SUMMARY_PRINTER_SETUP = 1114;
 
 // Print preview (template 115).
 inline constexpr int IDC_PRINT = 3;
@@ -61,6 +78,8 @@ inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_MAIN = 102;
 inline constexpr int IDD_PREVIEW = 115;
 inline constexpr int IDD_ENTRY = 107;
+inline constexpr int IDD_REMIND_ALL = 116;
+inline constexpr int IDD_MONTH_SUMMARY = 117;
 inline constexpr int IDR_MAINFRAME = 128;   // the application icon
 
 enum class ControlKind {

@@ -88,6 +88,32 @@ enum StringId : int {
     IDS_CANCEL = 1511,               // "Zrušit"
     IDS_OPEN = 1512,                 // "Otevřít", the file dialog's button
     IDS_PRINT = 1513,                // "Tisk", the print dialog's button
+    // The month at a glance: reminding everyone still missing, and the month's totals.
+    IDS_REMIND_ALL = 1514,           // "Připomenout všem neodevzdaným...", main window button
+    IDS_MONTH_SUMMARY = 1515,        // "Souhrn měsíce", main window button
+    IDS_REMIND_TITLE = 1516,         // "%1 - připomenout neodevzdané zprávy"
+    IDS_REMIND_LIST_CAPTION = 1517,  // "Zvěstovatelé &bez zprávy:"
+    IDS_REMIND_HINT = 1518,          // "Mezerník označí, ...; Enter vytočí telefon."
+    IDS_NO_EMAIL = 1519,             // "bez e-mailu"
+    IDS_SUBJECT_LINE = 1520,         // "Předmět: %1"
+    IDS_DIAL_BUTTON = 1521,          // "&Vytočit"
+    IDS_SEND_BUTTON = 1522,          // "&Odeslat"
+    IDS_CLOSE_BUTTON = 1523,         // "&Zavřít"
+    IDS_REMIND_PROGRESS = 1524,      // "Předávám připomínku %1 z %2..."
+    IDS_REMIND_HANDED = 1525,        // "Poštovnímu programu předány připomínky: %1 z %2."
+    IDS_REMIND_FAILED = 1526,        // "Nepředáno:"
+    IDS_REMIND_CANCELLED = 1527,     // "Odesílání bylo přerušeno."
+    IDS_NOBODY_MISSING = 1528,       // "Zprávu za %1 už odevzdali všichni."
+    IDS_SUMMARY_TITLE = 1529,        // "%1 - %2 - souhrn měsíce": month and year, group
+    IDS_STATUS_ROW_FIRST = 1530,     // + status 0..3: "Zvěstovatelé" .. "Zvláštní průkopníci"
+    IDS_FIGURE_REPORTED = 1534,      // "odevzdali"
+    IDS_FIGURE_PARTICIPATED = 1535,  // "účast"
+    IDS_FIGURE_CREDIT = 1536,        // "kredit"
+    IDS_LATE_REPORTS = 1537,         // "Opožděné zprávy za %1"
+    IDS_COPY_BUTTON = 1538,          // "&Kopírovat"
+    IDS_PRINT_BUTTON = 1539,         // "&Tisknout"
+    IDS_PRINTER_SETUP_BUTTON = 1540, // "&Nastavení tiskárny"
+    IDS_TIPS_MONTH = 1541,           // the tip on the two commands, shown after 1059 .. 1066
 };
 
 } // namespace vak

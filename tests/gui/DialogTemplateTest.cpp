@@ -38,6 +38,8 @@ TEST_F(MainWindowTest, ControlsShowTheirTextsInsideTheWindowWithoutOverlapping)
         {IDC_HELP_TIPS, "Pomoc"},
         {IDC_SEND_REMINDER, ""},
         {IDC_PREVIEW_REMINDER, "Náhled e-mailu"},
+        {IDC_MONTH_SUMMARY, "Souhrn měsíce"},
+        {IDC_REMIND_ALL, "Připomenout všem neodevzdaným..."},
     };
     TestMainDlg& dlg = Open("");
     for (std::size_t i = 0; i < std::size(controls); ++i) {
@@ -63,8 +65,9 @@ TEST_F(MainWindowTest, ControlsShowTheirTextsInsideTheWindowWithoutOverlapping)
 TEST_F(MainWindowTest, TabOrderFollowsTheTemplate)
 {
     TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-    const QList<int> expected = {IDC_PUBLISHER_LIST, IDOK, IDCANCEL, IDC_FILTER, IDC_LOAD_LIST,
-                                 IDC_PREVIEW, IDC_SEND_REPORT, IDC_HELP_TIPS, IDC_PUBLISHER_LIST};
+    const QList<int> expected = {IDC_PUBLISHER_LIST, IDOK,          IDCANCEL,           IDC_FILTER,
+                                 IDC_LOAD_LIST,      IDC_PREVIEW,   IDC_SEND_REPORT,    IDC_HELP_TIPS,
+                                 IDC_MONTH_SUMMARY,  IDC_REMIND_ALL, IDC_PUBLISHER_LIST};
     for (int i = 1; i < expected.size(); ++i) {
         Press(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(expected[i])) << "step " << i;
@@ -87,7 +90,7 @@ TEST(DialogUnitsTest, PixelsFollowTheBaseUnitsOfTheFont)
 TEST(DialogTemplatesTest, TemplatesAreKnownByIdAndControlsStayInsideTheirDialog)
 {
     EXPECT_EQ(FindDialogTemplate(101), nullptr);
-    for (const int id : {IDD_ABOUTBOX, IDD_MAIN, IDD_ENTRY}) {
+    for (const int id : {IDD_ABOUTBOX, IDD_MAIN, IDD_ENTRY, IDD_REMIND_ALL, IDD_MONTH_SUMMARY}) {
         const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
         ASSERT_NE(dialogTemplate, nullptr);
         for (const DialogControl& control : dialogTemplate->controls) {
@@ -146,7 +149,11 @@ TEST_F(MainWindowTest, HelpShowsTheTipsInOneMessage)
         at = tips.indexOf(QString::fromUtf8(joint), at);
         EXPECT_GT(at, 0) << joint;
     }
-    EXPECT_TRUE(tips.endsWith(QStringLiteral("na přenosném médiu.\n\n")));
+    // The tip on the month's commands comes last and names both buttons as they read.
+    at = tips.indexOf(QStringLiteral("na přenosném médiu.\n\nNa konci měsíce"), at);
+    EXPECT_GT(at, 0);
+    for (const int id : {IDC_REMIND_ALL, IDC_MONTH_SUMMARY})
+        EXPECT_GT(tips.indexOf(QLatin1Char('"') + Text(id) + QLatin1Char('"'), at), at) << id;
     // Every Alt key the tips name opens a button of the report entry, whose text they quote.
     const std::pair<const char*, const char*> keys[] = {{"Alt+P", "&Poznámky"}, {"Alt+M", "Změna &měs. (opožděné zpr.)"}};
     for (const auto& [key, button] : keys) {

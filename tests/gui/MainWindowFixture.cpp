@@ -28,6 +28,8 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
         composer->activateWindow();
         EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == composer.get(); }));
     }
+    if (onSend)
+        onSend(sent.size());
     return result;
 }
 

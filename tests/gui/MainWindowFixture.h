@@ -12,7 +12,9 @@
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -76,6 +78,9 @@ public:
     unsigned long result = SUCCESS_SUCCESS;
     // Opens a window of its own that takes the activation, as a mail composer does.
     bool composerWindow = false;
+    // Called with the number of messages received so far, before the result is returned; it
+    // may change `result` for this message.
+    std::function<void(std::size_t)> onSend;
     std::unique_ptr<QWidget> composer;
 };
 
@@ -142,6 +147,29 @@ public:
     QStringList ListTexts() const;
     int CurrentRow() const;
     bool ListHasFocus() const;
+
+    // Clicks `button` of the main window and runs `work` on the modal dialog of type T it opens;
+    // the dialog is closed afterwards if `work` left it open.
+    template <class T>
+    void WithDialog(int button, const std::function<void(T&)>& work)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ran = true;
+            EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+            work(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        Click(button);
+        EXPECT_TRUE(ran);
+        // The keyboard is back in the publisher list.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_dlg.get(); }));
+        EXPECT_TRUE(ListHasFocus());
+    }
 
     // Keys sent to the focused control of the main window.
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

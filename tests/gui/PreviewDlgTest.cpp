@@ -2,6 +2,7 @@
 // publishers, the pane painting below its own rectangle, printing with and without a printer,
 // and the printer choice of the print-setup dialog.
 #include "MainWindowFixture.h"
+#include "TestPrinterChoice.h"
 
 #include "fixtures/SystemConditions.h"
 #include "print/PreviewDlg.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFrame>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,30 +19,6 @@
 
 namespace vak::test {
 namespace {
-
-// A machine with the printers a test gives; the print-setup dialog is answered by the test.
-class TestPrinterChoice : public CPrinterChoice {
-public:
-    QString defaultPrinter;
-    QString pdfPath;        // chosen as "print to file" when the dialog is answered with OK
-    bool answerOk = true;
-    int dialogs = 0;
-    QString seededWith;  // the output file the dialog was shown with
-
-protected:
-    QString DefaultPrinterName() const override { return defaultPrinter; }
-    QStringList PrinterNames() const override { return defaultPrinter.isEmpty() ? QStringList() : QStringList{defaultPrinter}; }
-    bool RunSetupDialog(QPrinter& printer, QWidget*) override
-    {
-        ++dialogs;
-        seededWith = printer.outputFileName();
-        if (!answerOk)
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        return true;
-    }
-};
 
 class PreviewTest : public MainWindowTest {
 protected:
@@ -70,14 +46,6 @@ protected:
     }
 
     void ClickArrow(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
-
-    static QString PdfText(const QString& path)
-    {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-        EXPECT_TRUE(pdftotext.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
-    }
 
     TestPrinterChoice m_printerChoice;
     std::unique_ptr<CPreviewDlg> m_preview;

@@ -46,7 +46,8 @@ RecordingDesktop::RecordingDesktop() : m_output(m_dir.filePath(QStringLiteral("r
 void RecordingDesktop::RegisterHandler(const QString& scheme, const QString& afterRecording)
 {
     const QString script = m_dir.filePath(QStringLiteral("handler.sh"));
-    WriteFile(script, QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n%2\n").arg(m_output, afterRecording));
+    // Each run adds its argument as a line (a URI holds no line break: it is percent-encoded).
+    WriteFile(script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\n%2\n").arg(m_output, afterRecording));
     QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     WriteFile(m_dir.filePath(QStringLiteral("data/applications/vak-test-handler.desktop")),
               QStringLiteral("[Desktop Entry]\nType=Application\nName=Recording handler\n"
@@ -58,12 +59,23 @@ void RecordingDesktop::RegisterHandler(const QString& scheme, const QString& aft
 
 QByteArray RecordingDesktop::WaitForArgument(int timeoutMs) const
 {
-    QFile output(m_output);
-    if (!QTest::qWaitFor([&] { return output.exists() && output.size() > 0; }, timeoutMs))
-        return {};
-    if (!output.open(QIODevice::ReadOnly))
-        return {};
-    return output.readAll();
+    const QList<QByteArray> arguments = WaitForArguments(1, timeoutMs);
+    return arguments.isEmpty() ? QByteArray() : arguments.front();
+}
+
+QList<QByteArray> RecordingDesktop::WaitForArguments(int count, int timeoutMs) const
+{
+    QList<QByteArray> lines;
+    const bool complete = QTest::qWaitFor(
+        [&] {
+            QFile output(m_output);
+            lines = output.open(QIODevice::ReadOnly) ? output.readAll().split('\n') : QList<QByteArray>();
+            if (!lines.isEmpty())
+                lines.removeLast();  // what follows the last line break: an argument not yet complete
+            return lines.size() >= count;
+        },
+        timeoutMs);
+    return complete ? lines.mid(0, count) : lines;
 }
 
 bool RecordingDesktop::HandlerRan() const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -39,8 +40,11 @@ public:
     // Registers the recording handler as the default for `scheme` URIs. The handler runs the
     // shell line `afterRecording` once it has written its argument.
     void RegisterHandler(const QString& scheme, const QString& afterRecording = {});
-    // The argument the handler received, waited for up to `timeoutMs`; empty when none came.
+    // The argument the handler received first, waited for up to `timeoutMs`; empty when none came.
     QByteArray WaitForArgument(int timeoutMs = 10000) const;
+    // The arguments of the handler's first `count` runs, in order, waited for up to `timeoutMs`;
+    // fewer when fewer came.
+    QList<QByteArray> WaitForArguments(int count, int timeoutMs = 10000) const;
     bool HandlerRan() const;
     QString FilePath(const QString& name) const { return m_dir.filePath(name); }
 

@@ -1,8 +1,10 @@
 // The xdg-email hand-off against the real tool: a recording mail composer registered in a
-// temporary desktop receives the mailto: URI, which is decoded here by Qt's own URL parser.
+// temporary desktop receives the mailto: URI, which is decoded here by Qt's own URL parser; the
+// reminder to everyone still missing goes the same way, one message each.
 #include "MainWindowFixture.h"
 #include "RecordingDesktop.h"
 
+#include "mail/RemindAllDlg.h"
 #include "mail/XdgMail.h"
 #include "res/DialogTemplates.h"
 
@@ -99,6 +101,25 @@ TEST_F(XdgMailTest, FailuresOfTheHandOff)
     const QTemporaryDir emptyFolder;
     m_desktop.environment.Set("PATH", emptyFolder.path().toUtf8());
     EXPECT_EQ(m_xdg.Load(), CMailSystem::LoadResult::Missing);
+}
+
+TEST_F(XdgMailTest, RemindAllHandsOneMessageEachAndRefusesAnUnsafeAddressInTheMiddle)
+{
+    fixtures::GroupBuilder group = SimpleGroup(0);
+    for (const char* address : {"adam@example.cz", "eva\"x@example.cz", "olga@example.cz"})
+        group.AddPublisher({.firstName = "Jméno", .surname = address, .email = address});
+    OpenGroup(group);
+    WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [](CRemindAllDlg& dialog) {
+        QTest::mouseClick(dialog.GetDlgItem(IDC_REMIND_SEND), Qt::LeftButton);
+    });
+    QStringList received;
+    for (const QByteArray& uri : m_desktop.WaitForArguments(2))
+        received << Decoded(uri).front();
+    EXPECT_EQ(received, QStringList({"adam@example.cz", "olga@example.cz"}));
+    EXPECT_EQ(m_boxes->Shown(), QStringList({"Poštovnímu programu předány připomínky: 2 z 3.\n\nNepředáno:\n"
+                                             "eva\"x@example.cz, Jméno (eva\"x@example.cz): E-mailovou adresu "
+                                             "eva\"x@example.cz nelze bezpečně předat poštovnímu programu, e-mail "
+                                             "proto nebyl odeslán."}));
 }
 
 TEST(XdgMailWithoutComposerTest, NoRegisteredComposerIsNoMailSystem)

@@ -1,0 +1,59 @@
+// Reminding everyone still missing: the publishers whose report of the report month is missing,
+// each line ticked when a reminder can go to the publisher's address, the reminder's subject and
+// text, and "Odeslat", which hands one message per ticked publisher to the mail system.
+#pragma once
+
+#include "app/DialogBuilder.h"
+#include "main/MissingReports.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QKeyEvent;
+
+namespace vak {
+
+class CListBox;
+class CMainDlg;
+
+class CRemindAllDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CRemindAllDlg(CMainDlg& main);
+
+    // Lists the missing publishers (OnInitDialog) and runs the dialog modally.
+    int DoModal();
+    void OnInitDialog();
+
+    // Handlers, in the order of the dialog's routing.
+    void OnSelChangeList();
+    void OnDial();   // Enter on a line, "Vytočit": the publisher's first number
+    void OnSend();   // "Odeslat"
+
+    QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
+    CListBox* List() const { return m_pList; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Outcome {
+        int handed = 0;
+        bool cancelled = false;              // stopped before every ticked one was tried
+        std::vector<std::string> failures;  // "name (address): reason"
+    };
+    Outcome HandOver(const std::vector<int>& rows);
+    void ShowOutcome(const Outcome& outcome, int ticked);
+    void FocusList();
+    std::vector<int> TickedRows() const;
+    void UpdateButtons();
+
+    CMainDlg& m_main;
+    CDialogControls m_controls;
+    CListBox* m_pList = nullptr;
+    std::vector<MissingPublisher> m_missing;  // one a line of the list
+};
+
+} // namespace vak

@@ -1,0 +1,48 @@
+// The month's totals: the figures of the report month, one line a figure group, which the
+// overseer can copy as text (Ctrl+C) and print or save as PDF on the printer choice of the sheet.
+#pragma once
+
+#include "app/DialogBuilder.h"
+#include "main/MonthTotals.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+namespace vak {
+
+class CListBox;
+class CMainDlg;
+
+class CMonthSummaryDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMonthSummaryDlg(CMainDlg& main);
+
+    // Computes the figures, shows them (OnInitDialog) and runs the dialog modally.
+    int DoModal();
+    void OnInitDialog();
+
+    // Handlers, in the order of the dialog's routing.
+    void OnCopy();
+    void OnPrint();
+    void OnPrinterSetup();
+
+    QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
+    // The heading and the figure lines, as copied and printed.
+    std::string Text() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FocusList();
+    CMainDlg& m_main;
+    CDialogControls m_controls;
+    CListBox* m_pList = nullptr;
+    std::string m_strHeading;
+    std::vector<std::string> m_lines;
+};
+
+} // namespace vak

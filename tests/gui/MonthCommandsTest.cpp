@@ -1,0 +1,237 @@
+// The month at a glance from the main window: reminding everyone still missing (keys, ticks,
+// dialing, one message each, a failure and a cancel in the middle, what a screen reader reads),
+// and the month's totals shown, copied and printed.
+#include "MainWindowFixture.h"
+#include "TestPrinterChoice.h"
+
+#include "app/ListBox.h"
+#include "app/Termination.h"
+#include "fixtures/MonthGroup.h"
+#include "mail/RemindAllDlg.h"
+#include "main/MonthSummaryDlg.h"
+#include "res/DialogTemplates.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+
+namespace vak::test {
+namespace {
+
+const QString REMINDER = QStringLiteral("Předložte prosím váš přehled za Březen. \nDěkuji.");
+
+// Five publishers whose March report is missing (Běla without an address) and one who reported.
+fixtures::GroupBuilder MissingGroup(const std::string& thirdAddress = "eva@example.cz")
+{
+    fixtures::GroupBuilder group;
+    group.Group(3).Month(2);
+    group.AddPublisher({"Adam", "Beneš", "adam@example.cz", {"602 111 001", "", ""}});
+    group.AddPublisher({"Běla", "Cibulková", "", {"", "602 111 002", "485 111 002"}});
+    group.AddPublisher({"Dan", "Hora"}).Report(2, 0, {.hours = 4});
+    group.AddPublisher({"Eva", "Malá", thirdAddress});
+    group.AddPublisher({"Karel", "Novák", "karel@example.cz"});
+    group.AddPublisher({"Olga", "Pokorná", "olga@example.cz"});
+    return group;
+}
+
+class MonthCommandsTest : public MainWindowTest {
+protected:
+    static QStringList Lines(const QListWidget& list)
+    {
+        QStringList lines;
+        for (int row = 0; row < list.count(); ++row)
+            lines << list.item(row)->text();
+        return lines;
+    }
+
+    static QList<bool> Ticks(const QListWidget& list)
+    {
+        QList<bool> ticks;
+        for (int row = 0; row < list.count(); ++row)
+            ticks << (list.item(row)->checkState() == Qt::Checked);
+        return ticks;
+    }
+
+    std::vector<std::string> Recipients() const
+    {
+        std::vector<std::string> addresses;
+        for (const RecordingMail::Sent& sent : m_mail.sent) {
+            EXPECT_EQ(sent.message.recipients.size(), 1u);  // each sees only their own address
+            EXPECT_EQ(sent.message.subject, "Report");
+            EXPECT_EQ(sent.message.noteText, REMINDER.toStdString());
+            addresses.push_back(sent.message.recipients.front().address);
+        }
+        return addresses;
+    }
+};
+
+TEST_F(MonthCommandsTest, RemindsTheTickedOnesOneMessageEachAndNamesAFailureWithItsReason)
+{
+    OpenGroup(MissingGroup());
+    int disabledDuringHandOff = 0;  // the dialog takes no input while a message is handed over
+    m_mail.onSend = [&](std::size_t count) {
+        m_mail.result = count == 2 ? MAPI_E_FAILURE : SUCCESS_SUCCESS;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<CRemindAllDlg*>(window) && !window->isEnabled())
+                ++disabledDuringHandOff;
+    };
+    WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [this](CRemindAllDlg& dialog) {
+        CListBox* list = dialog.List();
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Březen - připomenout neodevzdané zprávy"));
+        EXPECT_EQ(Lines(*list), QStringList({"Beneš, Adam - adam@example.cz - 602 111 001",
+                                             "Cibulková, Běla - bez e-mailu - 602 111 002, 485 111 002",
+                                             "Malá, Eva - eva@example.cz", "Novák, Karel - karel@example.cz",
+                                             "Pokorná, Olga - olga@example.cz"}));
+        EXPECT_EQ(Ticks(*list), QList<bool>({true, false, true, true, true}));
+        EXPECT_EQ(QApplication::focusWidget(), list);
+        // Space cannot tick Běla, who has no address; Enter dials her first number.
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Space);
+        QTest::keyClick(list, Qt::Key_Return);
+        // Karel is left out.
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Space);
+        EXPECT_EQ(Ticks(*list), QList<bool>({true, false, true, false, true}));
+        EXPECT_TRUE(m_mail.sent.empty());  // nothing goes before "Odeslat"
+
+        QTest::keyClick(list, Qt::Key_O, Qt::AltModifier);
+        QTest::qWait(150);  // a button pressed by its mnemonic is clicked after its pressed look
+        // Eva's failed message stays ticked for another try; the dialog stays open.
+        EXPECT_EQ(Ticks(*list), QList<bool>({false, false, true, false, false}));
+        EXPECT_TRUE(dialog.isVisible());
+    });
+    ASSERT_EQ(m_telephony.calls.size(), 1u);
+    EXPECT_EQ(m_telephony.calls[0].number, QStringLiteral("602 111 002"));
+    EXPECT_EQ(m_telephony.calls[0].party, QStringLiteral("Cibulková, Běla"));
+    EXPECT_EQ(Recipients(), std::vector<std::string>({"SMTP:adam@example.cz", "SMTP:eva@example.cz", "SMTP:olga@example.cz"}));
+    EXPECT_EQ(disabledDuringHandOff, 3);
+    EXPECT_TRUE(m_mail.sent[1].waitCursor);
+    EXPECT_EQ(m_boxes->Shown(), QStringList({"Poštovnímu programu předány připomínky: 2 z 3.\n\nNepředáno:\n"
+                                             "Malá, Eva (eva@example.cz): Send Mail failed to send message."}));
+}
+
+TEST_F(MonthCommandsTest, ProgressCanBeCancelledAndAllRemindedClosesTheDialog)
+{
+    OpenGroup(MissingGroup());
+    bool progressShown = false;
+    m_mail.onSend = [&](std::size_t count) {
+        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (count != 1 || !progress)
+            return;
+        progressShown = progress->isVisible() && progress->labelText() == QStringLiteral("Předávám připomínku 1 z 4...");
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);  // "Zrušit"
+    };
+    WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [&](CRemindAllDlg& dialog) {
+        QTest::mouseClick(dialog.GetDlgItem(IDC_REMIND_SEND), Qt::LeftButton);
+        EXPECT_EQ(Ticks(*dialog.List()), QList<bool>({false, false, true, true, true}));
+        // The rest is handed over by a second "Odeslat", which then closes the dialog.
+        m_mail.onSend = nullptr;
+        QTest::mouseClick(dialog.GetDlgItem(IDC_REMIND_SEND), Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_TRUE(progressShown);
+    EXPECT_EQ(m_mail.sent.size(), 4u);
+    EXPECT_EQ(m_boxes->Shown(), QStringList({"Poštovnímu programu předány připomínky: 1 z 4.\nOdesílání bylo přerušeno.",
+                                             "Poštovnímu programu předány připomínky: 3 z 3."}));
+}
+
+TEST_F(MonthCommandsTest, SystemEndingTheProgramStopsTheRunAfterTheCurrentMessage)
+{
+    CTerminationWatcher watcher;
+    TestMainDlg& dlg = OpenGroup(MissingGroup());
+    QObject::connect(&watcher, &CTerminationWatcher::terminationRequested, &dlg, &CMainDlg::OnTerminationRequested);
+    m_mail.onSend = [](std::size_t count) {
+        if (count == 1)
+            std::raise(SIGTERM);
+    };
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<CRemindAllDlg*>(QApplication::activeModalWidget()))
+            QTest::mouseClick(dialog->GetDlgItem(IDC_REMIND_SEND), Qt::LeftButton);
+    });
+    Click(IDC_REMIND_ALL);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
+    EXPECT_EQ(m_mail.sent.size(), 1u);
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+}
+
+TEST_F(MonthCommandsTest, ScreenReaderReadsEachLineWithItsTick)
+{
+    OpenGroup(MissingGroup());
+    WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [](CRemindAllDlg& dialog) {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.List());
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Zvěstovatelé bez zprávy"));
+        ASSERT_EQ(list->childCount(), 5);
+        for (int row = 0; row < 5; ++row) {
+            SCOPED_TRACE(row);
+            QAccessibleInterface* line = list->child(row);
+            ASSERT_NE(line, nullptr);
+            EXPECT_EQ(line->text(QAccessible::Name), dialog.List()->item(row)->text());
+            EXPECT_EQ(line->state().checkable, row != 1);
+            EXPECT_EQ(line->state().checked, row != 1);
+        }
+        // The caption names the list and takes the keyboard there with its mnemonic.
+        const auto* caption = qobject_cast<QLabel*>(dialog.GetDlgItem(IDC_REMIND_CAPTION));
+        EXPECT_EQ(caption->buddy(), dialog.List());
+    });
+}
+
+TEST_F(MonthCommandsTest, NobodyMissingIsSaidInsteadOfAnEmptyList)
+{
+    fixtures::GroupBuilder group = SimpleGroup(2);
+    group.Publisher(1).Report(2, 0, {.hours = 1});
+    group.Publisher(2).Note(2, 0, "0");
+    OpenGroup(group);
+    Click(IDC_REMIND_ALL);
+    EXPECT_EQ(m_boxes->Shown(), QStringList({"Zprávu za Březen už odevzdali všichni."}));
+    EXPECT_TRUE(ListHasFocus());
+}
+
+TEST_F(MonthCommandsTest, TotalsAreShownCopiedAndPrintedAsWorkedOutByHand)
+{
+    TestPrinterChoice printers;
+    printers.pdfPath = m_dir.filePath(QStringLiteral("souhrn.pdf"));
+    m_printers = &printers;
+    Open(WriteGroup(fixtures::MonthGroup(9)), {2025, 11, 10});
+    const QString heading = QStringLiteral("Říjen 2025 - Skupina 5 - souhrn měsíce");
+    const QStringList lines = {
+        "Celkem zvěstovatelů = 8",
+        "Říjen - odevzdané zprávy = 6",
+        "Říjen - neodevzdané zprávy = 2",
+        "Zvěstovatelé: 4, odevzdali 3, účast 1, BS 2, Hod 3.75",
+        "Pomocní průkopníci: 1, odevzdali 1, účast 1, BS 1, Hod 12.75",
+        "Pravidelní průkopníci: 2, odevzdali 1, účast 1, BS 3, Hod 50.25, kredit 5",
+        "Zvláštní průkopníci: 1, odevzdali 1, účast 1, BS 2, Hod 101",
+        "Zvláštní průkopníci NEJSOU ZAHRNUTI ve zprávě pro pobočku",
+        "Opožděné zprávy za Listopad 2024 = 1",
+        "Opožděné zprávy za Září 2025 = 1",
+    };
+    WithDialog<CMonthSummaryDlg>(IDC_MONTH_SUMMARY, [&](CMonthSummaryDlg& dialog) {
+        auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(IDC_SUMMARY_LIST));
+        EXPECT_EQ(dialog.windowTitle(), heading);
+        EXPECT_EQ(Lines(*list), lines);
+        EXPECT_EQ(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), heading + "\n" + lines.join("\n") + "\n");
+        QTest::keyClick(list, Qt::Key_N, Qt::AltModifier);  // "&Nastavení tiskárny": print to a file
+        QTest::qWait(150);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);  // "&Tisknout"
+        QTest::qWait(150);
+        QTest::keyClick(list, Qt::Key_Escape);
+    });
+    EXPECT_EQ(printers.dialogs, 1);
+    const QString pdf = PdfText(printers.pdfPath).simplified();
+    EXPECT_TRUE(pdf.startsWith(heading)) << pdf.toStdString();
+    EXPECT_TRUE(pdf.contains(lines[5])) << pdf.toStdString();
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+}
+
+} // namespace
+} // namespace vak::test

@@ -1,0 +1,48 @@
+// A printer choice for window tests, a machine with the printers a test gives, and the text of
+// the PDF files printed on it.
+#pragma once
+
+#include "app/PrinterChoice.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace vak::test {
+
+// A machine with the printers a test gives; the print-setup dialog is answered by the test.
+class TestPrinterChoice : public CPrinterChoice {
+public:
+    QString defaultPrinter;
+    QString pdfPath;        // chosen as "print to file" when the dialog is answered with OK
+    bool answerOk = true;
+    int dialogs = 0;
+    QString seededWith;  // the output file the dialog was shown with
+
+protected:
+    QString DefaultPrinterName() const override { return defaultPrinter; }
+    QStringList PrinterNames() const override { return defaultPrinter.isEmpty() ? QStringList() : QStringList{defaultPrinter}; }
+    bool RunSetupDialog(QPrinter& printer, QWidget*) override
+    {
+        ++dialogs;
+        seededWith = printer.outputFileName();
+        if (!answerOk)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        return true;
+    }
+};
+
+// The text of a PDF file, laid out as on the page.
+inline QString PdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+} // namespace vak::test
