@@ -1,6 +1,7 @@
 // Creating the controls of a dialog template with Qt widgets.
 #include "app/DialogBuilder.h"
 
+#include "app/ScreenReader.h"
 #include "app/ListBox.h"
 
 #include <QApplication>
@@ -273,7 +274,10 @@ void CDialogControls::SetText(int id, const QString& text) const
 {
     QWidget* widget = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const bool changed = label->text() != text;
         label->setText(text);
+        if (changed && label->isVisible() && (ControlOf(label)->style & STYLE_ANNOUNCED))
+            Announce(*label->window(), text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {

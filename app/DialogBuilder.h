@@ -50,7 +50,7 @@ public:
 
     // Shows or hides the control with `id`.
     void Show(int id, bool visible) const;
-    // Sets the text of the control with `id` (a button's name follows its caption).
+    // Sets the text of the control with `id`; a screen reader hears it when the template says so.
     void SetText(int id, const QString& text) const;
     QString Text(int id) const;
 

@@ -90,6 +90,7 @@ enum ControlStyle : unsigned {
     STYLE_NO_TABSTOP = 1u << 8,  // never takes the keyboard focus
     STYLE_LEFT_TEXT = 1u << 9,   // check box: the text stands left of the box
     STYLE_MULTILINE = 1u << 10,  // check box: the text wraps onto further lines
+    STYLE_ANNOUNCED = 1u << 11,  // static text: a screen reader is told its new text when it changes
 };
 
 struct DialogControl {
