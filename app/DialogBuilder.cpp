@@ -16,6 +16,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cmath>
 
 namespace vak {
 
@@ -32,6 +34,9 @@ QLabel* CreateStatic(QWidget* parent, const DialogControl& control)
 {
     auto* label = new QLabel(QString::fromUtf8(control.text), parent);
     label->setTextFormat(Qt::PlainText);
+    // Like a Windows static text, it lets the mouse through to what lies below: the credit label
+    // reaches over the end of the month button.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (control.style & STYLE_CENTRED) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     } else {
@@ -154,7 +159,12 @@ DialogBaseUnits BaseUnitsOf(const QFont& font)
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.height()};
+    // Qt lays lines of text out a line spacing apart (the font's height and leading, with
+    // fractions), which can exceed QFontMetrics::height() by a pixel or two at some sizes: the
+    // unit height is the larger, so that a static text 8 units high holds a line and one 16
+    // units high two lines, at any font size.
+    const int lineSpacing = static_cast<int>(std::ceil(QFontMetricsF(font).lineSpacing()));
+    return {(letters / 26 + 1) / 2, std::max(metrics.height(), lineSpacing)};
 }
 
 QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int h)

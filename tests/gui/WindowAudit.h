@@ -1,6 +1,7 @@
-// What a screen-reader user meets in a window: controls without an accessible name. Every window
-// built from a template (and every message box) that a window test shows is checked as it
-// appears, so a new dialog is checked by the first test that opens it.
+// What a screen-reader user and a sighted user meet in a window: controls without an accessible
+// name, and controls outside the window, over each other or too small for their text. Every
+// window built from a template (and every message box) that a window test shows is checked for
+// names as it appears, so a new dialog is checked by the first test that opens it.
 #pragma once
 
 #include <QString>
@@ -18,6 +19,13 @@ QStringList UnnamedControls(QWidget& window);
 // What a screen reader calls `widget`, and its description.
 QString AccessibleName(QWidget* widget);
 QString AccessibleDescription(QWidget* widget);
+
+// One line for each shown control of `window` that leaves the window, lies over another shown
+// control (frames aside) or cuts its text off; `window` is one built from a template.
+QStringList LayoutProblems(QWidget& window);
+// The same for every control of the template, shown or not, except overlaps (which the
+// template has on purpose for controls shown one at a time).
+QStringList TemplateLayoutProblems(QWidget& window);
 
 // Checks the names of every template window and message box as it is shown, failing the test
 // that shows it.
