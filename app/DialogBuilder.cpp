@@ -1,6 +1,7 @@
 // Creating the controls of a dialog template with Qt widgets.
 #include "app/DialogBuilder.h"
 
+#include "app/ScreenReader.h"
 #include "app/ListBox.h"
 
 #include <QApplication>
@@ -15,9 +16,14 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace vak {
 
 namespace {
+
+constexpr const char* TEMPLATE_PROPERTY = "dialogTemplate";
 
 int MulDiv(int value, int numerator, int denominator)
 {
@@ -28,6 +34,9 @@ QLabel* CreateStatic(QWidget* parent, const DialogControl& control)
 {
     auto* label = new QLabel(QString::fromUtf8(control.text), parent);
     label->setTextFormat(Qt::PlainText);
+    // Like a Windows static text, it lets the mouse through to what lies below: the credit label
+    // reaches over the end of the month button.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (control.style & STYLE_CENTRED) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     } else {
@@ -150,7 +159,12 @@ DialogBaseUnits BaseUnitsOf(const QFont& font)
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.height()};
+    // Qt lays lines of text out a line spacing apart (the font's height and leading, with
+    // fractions), which can exceed QFontMetrics::height() by a pixel or two at some sizes: the
+    // unit height is the larger, so that a static text 8 units high holds a line and one 16
+    // units high two lines, at any font size.
+    const int lineSpacing = static_cast<int>(std::ceil(QFontMetricsF(font).lineSpacing()));
+    return {(letters / 26 + 1) / 2, std::max(metrics.height(), lineSpacing)};
 }
 
 QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int h)
@@ -159,43 +173,67 @@ QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int
                  MulDiv(h, units.y, 8));
 }
 
+int TemplateOf(const QWidget& window)
+{
+    return window.property(TEMPLATE_PROPERTY).toInt();
+}
+
 bool CDialogControls::Build(QDialog& dialog, int templateId)
 {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
-    if (!dialogTemplate)
+    m_template = FindDialogTemplate(templateId);
+    if (!m_template)
         return false;
     const DialogBaseUnits units = BaseUnitsOf(dialog.font());
-    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate->title));
-    dialog.setFixedSize(DialogUnitsToPixels(units, 0, 0, dialogTemplate->w, dialogTemplate->h).size());
+    dialog.setWindowTitle(QString::fromUtf8(m_template->title));
+    dialog.setFixedSize(DialogUnitsToPixels(units, 0, 0, m_template->w, m_template->h).size());
+    dialog.setProperty(TEMPLATE_PROPERTY, templateId);
 
-    for (const DialogControl& control : dialogTemplate->controls) {
+    for (const DialogControl& control : m_template->controls) {
         QWidget* widget = Create(dialog, control);
         widget->setGeometry(DialogUnitsToPixels(units, control.x, control.y, control.w, control.h));
         if (control.style & STYLE_HIDDEN)
             widget->setVisible(false);
         if (control.style & STYLE_NO_TABSTOP)
             widget->setFocusPolicy(Qt::NoFocus);
-        if (control.id != IDC_STATIC)
+        if (control.id != IDC_STATIC) {
+            widget->setObjectName(QString::number(control.id));
             m_items.insert(control.id, widget);
+        }
         m_order.append(widget);
     }
-    NameControls(*dialogTemplate);
+    NameControls();
     return true;
 }
 
 // What a screen reader says comes from the template too: a name kept in the table, or the
-// static text that labels a control.
-void CDialogControls::NameControls(const DialogTemplate& dialogTemplate) const
+// static text that labels a control (read live, so a heading set later names its field).
+void CDialogControls::NameControls() const
 {
-    for (qsizetype i = 0; i < m_order.size(); ++i) {
-        const DialogControl& control = dialogTemplate.controls[static_cast<std::size_t>(i)];
-        QWidget* widget = m_order[i];
-        if (*control.accessibleName != '\0')
+    for (QWidget* widget : m_order) {
+        const DialogControl& control = *ControlOf(widget);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            NameWhileUncaptioned(button, button->text());
+        else if (*control.accessibleName != '\0')
             widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
         if (control.labelFor != 0)
             if (auto* label = qobject_cast<QLabel*>(widget))
                 label->setBuddy(GetDlgItem(control.labelFor));
     }
+}
+
+// A button is called by its caption; the table's name stands in while the caption is empty, as
+// the e-mail button's is until a publisher with an address is selected.
+void CDialogControls::NameWhileUncaptioned(QWidget* widget, const QString& caption) const
+{
+    const DialogControl* control = ControlOf(widget);
+    if (control && *control->accessibleName != '\0')
+        widget->setAccessibleName(caption.isEmpty() ? QString::fromUtf8(control->accessibleName) : QString());
+}
+
+const DialogControl* CDialogControls::ControlOf(QWidget* widget) const
+{
+    const qsizetype index = m_order.indexOf(widget);
+    return index < 0 ? nullptr : &m_template->controls[static_cast<std::size_t>(index)];
 }
 
 QWidget* CDialogControls::Create(QDialog& dialog, const DialogControl& control) const
@@ -245,14 +283,19 @@ void CDialogControls::Show(int id, bool visible) const
 void CDialogControls::SetText(int id, const QString& text) const
 {
     QWidget* widget = GetDlgItem(id);
-    if (auto* label = qobject_cast<QLabel*>(widget))
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const bool changed = label->text() != text;
         label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        if (changed && label->isVisible() && (ControlOf(label)->style & STYLE_ANNOUNCED))
+            Announce(*label->window(), text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
-    else if (auto* box = qobject_cast<QGroupBox*>(widget))
+        NameWhileUncaptioned(button, text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
         box->setTitle(text);
+    }
 }
 
 QString CDialogControls::Text(int id) const

@@ -27,6 +27,9 @@ DialogBaseUnits BaseUnitsOf(const QFont& font);
 // A rectangle in dialog units converted to pixels: x * baseX / 4, y * baseY / 8, rounded.
 QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int h);
 
+// The id of the template a window was built from, or 0 for any other window.
+int TemplateOf(const QWidget& window);
+
 class CDialogControls {
 public:
     // Gives `dialog` the title and size of template `templateId` and creates its controls.
@@ -47,12 +50,16 @@ public:
 
     // Shows or hides the control with `id`.
     void Show(int id, bool visible) const;
+    // Sets the text of the control with `id`; a screen reader hears it when the template says so.
     void SetText(int id, const QString& text) const;
     QString Text(int id) const;
 
 private:
     QWidget* Create(QDialog& dialog, const DialogControl& control) const;
-    void NameControls(const DialogTemplate& dialogTemplate) const;
+    void NameControls() const;
+    void NameWhileUncaptioned(QWidget* widget, const QString& caption) const;
+    const DialogControl* ControlOf(QWidget* widget) const;
+    const DialogTemplate* m_template = nullptr;
     QMap<int, QWidget*> m_items;
     QList<QWidget*> m_order;  // every control, in template order
 };

@@ -4,11 +4,13 @@
 
 #include "app/MessageBox.h"
 #include "app/QtText.h"
+#include "app/ScreenReader.h"
 #include "entry/EntryEdit.h"
 #include "entry/EntryRules.h"
 #include "main/MainDlg.h"
 #include "res/StringTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -121,6 +123,8 @@ void CEntryDlg::FocusControl(QWidget* control)
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->selectAll();
+    if (QWidget* focused = QApplication::focusWidget(); focused && focused != control)
+        NotifyFocus(*focused);
 }
 
 void CEntryDlg::FocusFirstField()

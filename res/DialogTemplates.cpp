@@ -39,7 +39,7 @@ constexpr DialogControl MAIN_CONTROLS[] = {
     {IDC_PHONE, ControlKind::Static, STYLE_CENTRED, "", 182, 159, 82, 8},
     {IDC_NEXT_PHONE, ControlKind::PushButton, STYLE_HIDDEN, "> > >", 272, 156, 37, 13},
     {IDC_HELP_TIPS, ControlKind::PushButton, STYLE_NONE, "Pomoc", 137, 177, 75, 13},
-    {IDC_SEND_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "", 137, 195, 172, 13},
+    {IDC_SEND_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "", 137, 195, 172, 13, "E-mail"},
     {IDC_PREVIEW_REMINDER, ControlKind::PushButton, STYLE_HIDDEN, "Náhled e-mailu", 9, 195, 118, 13},
     // The month at a glance, in a row below the others: the window is 18 units taller for it.
     {IDC_MONTH_SUMMARY, ControlKind::PushButton, STYLE_HIDDEN, "", 9, 213, 118, 13},
@@ -60,25 +60,25 @@ constexpr DialogControl ENTRY_CONTROLS[] = {
     {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "&Zrušit", 212, 57, 54, 14},
     {IDC_STATIC, ControlKind::GroupBox, STYLE_NONE, "", 10, 30, 158, 44},
     {IDC_SHOWN_MONTH, ControlKind::Static, STYLE_CENTRED, "", 151, 6, 51, 9},
-    {IDC_HEADING_FIRST, ControlKind::Static, STYLE_CENTRED, "", 14, 42, 25, 10},
-    {IDC_HEADING_FIRST + 1, ControlKind::Static, STYLE_CENTRED, "", 45, 42, 25, 10},
-    {IDC_HEADING_FIRST + 2, ControlKind::Static, STYLE_CENTRED, "", 76, 42, 25, 10},
-    {IDC_HEADING_FIRST + 3, ControlKind::Static, STYLE_CENTRED, "", 107, 42, 25, 10},
-    {IDC_HEADING_FIRST + 4, ControlKind::Static, STYLE_CENTRED, "", 138, 42, 25, 10},
+    {IDC_HEADING_FIRST, ControlKind::Static, STYLE_CENTRED, "", 14, 42, 25, 10, "", IDC_PUBLICATIONS},
+    {IDC_HEADING_FIRST + 1, ControlKind::Static, STYLE_CENTRED, "", 45, 42, 25, 10, "", IDC_VIDEOS},
+    {IDC_HEADING_FIRST + 2, ControlKind::Static, STYLE_CENTRED, "", 76, 42, 25, 10, "", IDC_HOURS},
+    {IDC_HEADING_FIRST + 3, ControlKind::Static, STYLE_CENTRED, "", 107, 42, 25, 10, "", IDC_RETURN_VISITS},
+    {IDC_HEADING_FIRST + 4, ControlKind::Static, STYLE_CENTRED, "", 138, 42, 25, 10, "", IDC_STUDIES},
     {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 150, 3, 54, 15},
     {IDC_PUBLISHER_NAME, ControlKind::Static, STYLE_NONE, "", 17, 7, 120, 8},
     {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 10, 3, 133, 15},
     {IDC_STATUS, ControlKind::Static, STYLE_NONE, "", 128, 22, 74, 8},
     {IDC_APPOINTMENT, ControlKind::Static, STYLE_NONE, "", 10, 22, 109, 8},
-    {IDC_MONTH_LIST, ControlKind::ListBox, MONTH_LIST_STYLE, "", 212, 3, 54, 99},
+    {IDC_MONTH_LIST, ControlKind::ListBox, MONTH_LIST_STYLE, "", 212, 3, 54, 99, "Měsíc"},
     {IDC_CHANGE_MONTH, ControlKind::PushButton, STYLE_NONE, "", 10, 81, 141, 14},
     {IDC_STATIC, ControlKind::GroupBox, STYLE_NONE, "", 10, 101, 256, 41},
-    {IDC_WARNING, ControlKind::Static, STYLE_NONE, "", 15, 110, 245, 28},
+    {IDC_WARNING, ControlKind::Static, STYLE_ANNOUNCED, "", 15, 110, 245, 28},
     {IDC_MONTH_LIST_DONE, ControlKind::PushButton, STYLE_NONE, "&OK", 65, 81, 50, 14},
     {IDC_NOTES, ControlKind::PushButton, STYLE_NONE, "&Poznámky", 212, 34, 54, 14},
-    {IDC_NOTE, ControlKind::Edit, STYLE_BORDER, "", 22, 82, 116, 13},
+    {IDC_NOTE, ControlKind::Edit, STYLE_BORDER, "", 22, 82, 116, 13, "Poznámky"},
     {IDC_GROUP_LABEL, ControlKind::Static, STYLE_CENTRED, "", 214, 6, 46, 10},
-    {IDC_CREDIT, ControlKind::Static, STYLE_CENTRED, "", 143, 83, 56, 9},
+    {IDC_CREDIT, ControlKind::Static, STYLE_CENTRED | STYLE_ANNOUNCED, "", 143, 83, 56, 9},
     {IDC_AUX_PIONEER, ControlKind::CheckBox, STYLE_HIDDEN, "Pomocný průkopník", 124, 22, 84, 10},
     {IDC_UNDER_ONE_HOUR, ControlKind::CheckBox, STYLE_NONE, "<1 h", 174, 56, 30, 10},
 };
@@ -88,7 +88,7 @@ constexpr DialogControl PREVIEW_CONTROLS[] = {
     {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "&Zavřít", 320, 184, 66, 14},
     {IDC_PRINT, ControlKind::PushButton, STYLE_NONE, "&Tisknout", 219, 184, 66, 14},
     {IDC_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "Nastavení &tiskárny", 113, 184, 66, 14},
-    {IDC_PREVIEW_PANE, ControlKind::OwnerDrawButton, STYLE_NO_TABSTOP, "", 6, 4, 383, 173},
+    {IDC_PREVIEW_PANE, ControlKind::OwnerDrawButton, STYLE_NO_TABSTOP, "", 6, 4, 383, 173, "Náhled listu"},
     {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 5, 3, 386, 178},
     {IDC_PREV_PAGE, ControlKind::PushButton, STYLE_NONE, "< < <", 5, 184, 26, 14},
     {IDC_NEXT_PAGE, ControlKind::PushButton, STYLE_NONE, "> > >", 40, 184, 26, 14},
@@ -128,6 +128,11 @@ constexpr DialogTemplate TEMPLATES[] = {
 };
 
 } // namespace
+
+std::span<const DialogTemplate> DialogTemplates()
+{
+    return TEMPLATES;
+}
 
 const DialogTemplate* FindDialogTemplate(int id)
 {

@@ -109,6 +109,7 @@ enum ControlStyle : unsigned {
     STYLE_NO_TABSTOP = 1u << 8,  // never takes the keyboard focus
     STYLE_LEFT_TEXT = 1u << 9,   // check box: the text stands left of the box
     STYLE_MULTILINE = 1u << 10,  // check box: the text wraps onto further lines
+    STYLE_ANNOUNCED = 1u << 11,  // static text: a screen reader is told its new text when it changes
 };
 
 struct DialogControl {
@@ -118,7 +119,7 @@ struct DialogControl {
     const char* text;    // UTF-8
     int x, y, w, h;      // dialog units
     // What a screen reader calls a control that has no caption of its own beside it (a list, a
-    // button whose text is set only later, a field without a label); UTF-8, "" for none.
+    // field without a label, a button while its text is empty); UTF-8, "" for none.
     const char* accessibleName = "";
     // A static text that names another control: the id of that control, which the text then
     // stands for (its buddy), as a Windows dialog pairs a static text with its field; 0 for none.
@@ -134,7 +135,8 @@ struct DialogTemplate {
     std::span<const DialogControl> controls;
 };
 
-// The template with `id`, or nullptr when the program has none.
+// Every template of the program, and the one with `id` (nullptr when the program has none).
+std::span<const DialogTemplate> DialogTemplates();
 const DialogTemplate* FindDialogTemplate(int id);
 
 } // namespace vak

@@ -6,6 +6,8 @@ VAK_PACKAGES=(
   xdg-utils shared-mime-info desktop-file-utils xvfb xauth fonts-dejavu-core
   fonts-liberation poppler-utils
   clang-14 libclang-rt-14-dev
+  qt6-base-private-dev                                       # window tests switch accessibility on
+  at-spi2-core python3-pyatspi dbus-daemon dbus-bin xdotool  # Vak read over AT-SPI
 )
 
 # Installs the packages of VAK_PACKAGES that are not installed yet.

@@ -1,4 +1,7 @@
-// Runs the window tests inside one QApplication on the offscreen platform.
+// Runs the window tests inside one QApplication on the offscreen platform, checking the
+// accessible names of every window a test shows.
+#include "WindowAudit.h"
+
 #include "app/ProgramStyle.h"
 
 #include <QApplication>
@@ -12,6 +15,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vak::InstallProgramStyle(app);
+    vak::test::AuditWindowsAsTheyAreShown(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
