@@ -142,7 +142,7 @@ void RunEntryRules(const std::string& text, const std::string& name)
     Check(std::none_of(note.begin(), note.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
     const vak::CreditValue credit = vak::ComputeCredit(hours.hours, static_cast<std::uint8_t>(text.size()), note);
     Check(IsUtf8(credit.note) && IsUtf8(credit.label));
-    Check(IsUtf8(vak::BuildWarning({.shownMonth = 1, .reportMonth = 2, .hours = hours.hours, .publisherName = name}).text));
+    Check(IsUtf8(vak::BuildWarning({.shownMonth = 1, .reportMonth = 2, .alreadyReported = hours.hours > 0, .publisherName = name}).text));
     if (const auto printed = vak::LayoutPrintedNote(text))
         Check(IsUtf8(printed->line1) && IsUtf8(printed->line2));
 }
