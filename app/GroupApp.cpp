@@ -9,7 +9,7 @@
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
 #include "data/ReportMonth.h"
-#include "mail/XdgMail.h"
+#include "mail/PlatformMail.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 
@@ -34,8 +34,8 @@ bool CGroupApp::InitInstance()
         CSettingsFile::ForExecutable(applicationFilePath().toStdString(), ApplicationTitle().toStdString());
     // Message boxes and the file and print dialogs answer in Czech like the rest of the program.
     const CCzechTranslation translation;
-    CXdgTelephony telephony;
-    CXdgMail mail;
+    CPlatformTelephony telephony;
+    CPlatformMail mail;
     CMessageBoxSink messages;
     CTerminationWatcher watcher;
 

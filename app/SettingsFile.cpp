@@ -2,11 +2,12 @@
 // verbatim (a name such as "Dvořáková, Marie" stays one value, backslashes stay as typed).
 #include "app/SettingsFile.h"
 
+#include "data/FilePath.h"
 #include "data/SafeFile.h"
+#include "data/UserFolders.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -86,40 +87,32 @@ bool KeyValueOf(const std::string& line, std::string& key, std::string& value)
 
 std::string SettingsPathBesideExecutable(const std::string& executablePath)
 {
-    fs::path path(executablePath);
+    fs::path path = PathFromUtf8(executablePath);
     path.replace_extension(".ini");
-    return path.string();
-}
-
-std::string XdgUserFolder(const char* variable, const char* fallbackUnderHome)
-{
-    const char* xdg = std::getenv(variable);
-    if (xdg && *xdg && fs::path(xdg).is_absolute())
-        return xdg;
-    const char* home = std::getenv("HOME");
-    return (fs::path(home ? home : "") / fallbackUnderHome).string();
+    return Utf8FromPath(path);
 }
 
 std::string UserSettingsPath(const std::string& name)
 {
-    return (fs::path(XdgUserFolder("XDG_CONFIG_HOME", ".config")) / name / (name + ".ini")).string();
+    return Utf8FromPath(PathFromUtf8(UserConfigFolder()) / PathFromUtf8(name) / PathFromUtf8(name + ".ini"));
 }
 
 bool CanWriteFile(const std::string& path)
 {
     std::error_code error;
-    if (fs::exists(path, error)) {
-        if (!fs::is_regular_file(path, error))
+    const fs::path file = PathFromUtf8(path);
+    if (fs::exists(file, error)) {
+        if (!fs::is_regular_file(file, error))
             return false;
-        std::ofstream probe(path, std::ios::binary | std::ios::app);
+        std::ofstream probe(file, std::ios::binary | std::ios::app);
         return probe.is_open();
     }
     {
-        std::ofstream probe(path, std::ios::binary);
+        std::ofstream probe(file, std::ios::binary);
         if (!probe.is_open())
             return false;
     }
-    fs::remove(path, error);
+    fs::remove(file, error);
     return true;
 }
 
@@ -201,7 +194,7 @@ bool CSettingsFile::WriteProfileStrings(const std::string& section,
     const std::string bytes = text.str();
 
     std::error_code error;
-    const fs::path folder = fs::path(m_path).parent_path();
+    const fs::path folder = PathFromUtf8(m_path).parent_path();
     if (!folder.empty())
         fs::create_directories(folder, error);
     return WriteFileSafely(m_path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));

@@ -16,11 +16,7 @@ inline constexpr const char* KEY_POST = "Post";
 // /opt/vak/Vak -> /opt/vak/Vak.ini, D:\Prog\VAK.EXE -> D:\Prog\VAK.ini.
 std::string SettingsPathBesideExecutable(const std::string& executablePath);
 
-// The user's folder named by the XDG base-directory `variable`, or ~/`fallbackUnderHome` when
-// the variable is unset or relative: ("XDG_CONFIG_HOME", ".config") gives ~/.config by default.
-std::string XdgUserFolder(const char* variable, const char* fallbackUnderHome);
-
-// $XDG_CONFIG_HOME/<name>/<name>.ini, with ~/.config when XDG_CONFIG_HOME is unset or relative.
+// <name>/<name>.ini in the user's configuration folder (~/.config/Vak/Vak.ini, %APPDATA%\Vak\Vak.ini).
 std::string UserSettingsPath(const std::string& name);
 
 // Whether `path` can be written: an existing file opened for appending, or a new file created

@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
 class QWidget;
 
 namespace vak {
@@ -21,8 +20,10 @@ bool CloseActiveModalWindow(QWidget* except = nullptr);
 class CTerminationWatcher : public QObject {
     Q_OBJECT
 public:
-    // Installs handlers for SIGTERM, SIGHUP and SIGINT. A handler only writes one byte into a
-    // pipe; the notifier on the other end emits terminationRequested in the event loop.
+    // On Linux installs handlers for SIGTERM, SIGHUP and SIGINT. A handler only writes one byte
+    // into a pipe; the notifier on the other end emits terminationRequested in the event loop.
+    // The end of the desktop session comes as the application's commitDataRequest, which the
+    // program connects to Request.
     explicit CTerminationWatcher(QObject* parent = nullptr);
     ~CTerminationWatcher() override;
 
@@ -32,10 +33,6 @@ public slots:
 
 signals:
     void terminationRequested();
-
-private:
-    void OnPipeReadable();
-    QSocketNotifier* m_notifier = nullptr;
 };
 
 } // namespace vak

@@ -1,9 +1,11 @@
 // vak-cli: dumps a group file as JSON, rewrites it, exports its report sheet as PDF and lists the
 // month's missing reports and totals, for scripting and support.
+#include "cli/CommandLine.h"
 #include "cli/GroupJson.h"
 #include "cli/MonthCommands.h"
 #include "cli/SheetArguments.h"
 #include "cli/SheetPdf.h"
+#include "data/FilePath.h"
 #include "data/GroupData.h"
 #include "data/SafeFile.h"
 
@@ -142,7 +144,7 @@ int OnGroupAtMonth(const std::string& problem, const vak::SheetOptions& options,
 bool SameFile(const std::string& a, const std::string& b)
 {
     std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
+    return std::filesystem::equivalent(vak::PathFromUtf8(a), vak::PathFromUtf8(b), error) && !error;
 }
 
 // The sheet of the loaded group as the PDF file `out`.
@@ -197,7 +199,7 @@ bool IsHelp(const std::string& arg)
 int main(int argc, char** argv)
 {
     vak::IgnoreFileSizeSignal();
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = CommandArguments(argc, argv);
     // "--help" asks for help wherever it stands ("dump --help" is no file to dump).
     if (!args.empty() && std::any_of(args.begin(), args.end(), IsHelp)) {
         std::cout << USAGE;

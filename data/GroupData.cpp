@@ -2,6 +2,7 @@
 #include "data/GroupData.h"
 
 #include "data/Cp1250.h"
+#include "data/FilePath.h"
 #include "res/StringTable.h"
 
 #include <algorithm>
@@ -201,10 +202,10 @@ void CGroupData::ShowCreateError(const std::string& path)
     namespace fs = std::filesystem;
     std::string shown = path;
     std::error_code error;
-    if (fs::path(path).is_relative()) {
+    if (PathFromUtf8(path).is_relative()) {
         const fs::path current = fs::current_path(error);
         if (!error)
-            shown = (current / path).string();
+            shown = Utf8FromPath(current / PathFromUtf8(path));
     }
     m_messages.Show(FormatText(ResString(IDS_CREATE_ERROR), shown), MsgButtons::Ok, MsgIcon::Warning);
 }

@@ -7,13 +7,19 @@
 
 namespace vak {
 
-CivilDate LocalToday()
+std::tm LocalNow()
 {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);  // one thread only: the shared result is copied at once
-    if (local == nullptr)
+    return local != nullptr ? *local : std::tm{};
+}
+
+CivilDate LocalToday()
+{
+    const std::tm local = LocalNow();
+    if (local.tm_mday == 0)
         return {};
-    return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 ReportMonthState MakeReportMonth(int month, int year)

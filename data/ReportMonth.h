@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 namespace vak {
 
@@ -15,6 +16,8 @@ struct CivilDate {
 
 // Today's local date from the system clock.
 CivilDate LocalToday();
+// The local time now (all zero when the clock cannot be read).
+std::tm LocalNow();
 
 struct ReportMonthState {
     std::uint8_t month = 0;       // 0 = January .. 11 = December

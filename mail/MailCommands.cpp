@@ -14,21 +14,7 @@
 #include "main/MissingReports.h"
 #include "res/StringTable.h"
 
-#include <filesystem>
-
 namespace vak {
-
-namespace {
-
-// The file's full path for the mail client; the path as given when it cannot be made absolute.
-std::string FullPath(const std::string& path)
-{
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
-}
-
-} // namespace
 
 bool CMainDlg::SendReportFile()
 {
@@ -54,7 +40,7 @@ bool CMainDlg::SendReportFile()
     mail.AddRecipients(m_strSecretaryMail);
     mail.SetSubject(ReportMailSubject(m_nGroup, m_nMonth));
     mail.m_strBody = ReportMailBody(m_nGroup, m_nMonth);
-    mail.AddAttachment(FullPath(reportFile));
+    mail.AddAttachment(AbsolutePath(reportFile));
     return mail.SendMail(0);
 }
 

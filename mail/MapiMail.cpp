@@ -128,6 +128,7 @@ bool CMapiMail::SendMail(unsigned long flags)
     unsigned long result = MAPI_E_FAILURE;
     {
         const OwnerDisabledScope waiting(m_owner);
+        m_system->SetOwnerWindow(m_owner ? m_owner->window()->internalWinId() : 0);
         result = m_system->SendMail(m_message, flags | MAPI_LOGON_UI);
     }
     m_message.recipients.clear();

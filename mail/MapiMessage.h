@@ -3,6 +3,7 @@
 // URI that carries such a message to a desktop mail composer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,9 @@ public:
     // The first recipient address (as PlainAddress gives it) that this mail system cannot hand
     // over as one recipient; empty when it can carry them all.
     virtual std::string UncarriedAddress(const MapiMessage&) const { return {}; }
+    // The window the mail client's own windows belong to while it has the message (a native
+    // window handle; 0 for none).
+    virtual void SetOwnerWindow(std::uintptr_t) {}
     // Hands `message` to the user's mail client and returns one of the results above.
     virtual unsigned long SendMail(const MapiMessage& message, unsigned long flags) = 0;
     // Releases what Load took.

@@ -9,6 +9,9 @@
 #include "app/MessageBox.h"
 #include "app/SettingsFile.h"
 #include "app/Termination.h"
+#include "data/FilePath.h"
+#include "data/ReportMonth.h"
+#include "data/UserFolders.h"
 #include "main/BusyScope.h"
 #include "entry/EntryDlg.h"
 #include "main/FileDlg.h"
@@ -43,14 +46,14 @@ std::string CurrentDirectory()
 {
     std::error_code error;
     const std::filesystem::path current = std::filesystem::current_path(error);
-    return error ? std::string() : current.string();
+    return error ? std::string() : Utf8FromPath(current);
 }
 
 void SetCurrentDirectory(const std::string& folder)
 {
     std::error_code error;
     if (!folder.empty())
-        std::filesystem::current_path(folder, error);
+        std::filesystem::current_path(PathFromUtf8(folder), error);
 }
 
 } // namespace
@@ -329,22 +332,21 @@ bool CMainDlg::SaveWork()
 bool CMainDlg::SaveKeptCopy()
 {
     namespace fs = std::filesystem;
-    const fs::path groupFile(m_strPath);
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const fs::path groupFile = PathFromUtf8(m_strPath);
+    const std::tm local = LocalNow();
     std::error_code error;
-    const fs::path dataFolder = fs::path(XdgUserFolder("XDG_DATA_HOME", ".local/share")) / USER_DATA_FOLDER;
+    const fs::path dataFolder = PathFromUtf8(UserDataFolder()) / USER_DATA_FOLDER;
     for (const fs::path& folder : {groupFile.parent_path(), dataFolder}) {
         fs::create_directories(folder, error);
         for (int attempt = 1; attempt <= 9; ++attempt) {
             const fs::path copy =
-                folder / KeptCopyName(groupFile.filename().string(), local, attempt, FileNameLimit(folder.string()));
+                folder / PathFromUtf8(KeptCopyName(Utf8FromPath(groupFile.filename()), local, attempt,
+                                                   FileNameLimit(Utf8FromPath(folder))));
             if (fs::exists(fs::symlink_status(copy, error)))
                 continue;
-            if (!WriteGroupFile(copy.string()))
+            if (!WriteGroupFile(Utf8FromPath(copy)))
                 break;
-            m_messages.Show(FormatText(ResString(IDS_KEPT_COPY), m_strPath, copy.string()), MsgButtons::Ok,
+            m_messages.Show(FormatText(ResString(IDS_KEPT_COPY), m_strPath, Utf8FromPath(copy)), MsgButtons::Ok,
                             MsgIcon::Warning);
             return true;
         }

@@ -1,6 +1,7 @@
 // The main window's rules on paths, telephone numbers and addresses.
 #include "main/MainRules.h"
 
+#include "data/FilePath.h"
 #include "data/SafeFile.h"
 
 #include <algorithm>
@@ -58,8 +59,9 @@ std::string StartupGroupPath(const std::string& commandLine, const std::string& 
 std::string AbsolutePath(const std::string& path)
 {
     std::error_code error;
-    const std::filesystem::path absolute = path.empty() ? std::filesystem::path() : std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
+    const std::filesystem::path absolute =
+        path.empty() ? std::filesystem::path() : std::filesystem::absolute(PathFromUtf8(path), error);
+    return error ? path : Utf8FromPath(absolute);
 }
 
 bool TrimAndCheckEmail(std::string& address)

@@ -1,56 +1,18 @@
-// The xdg-open telephony back-end and the dialing function of the main window.
+// Dialing from the main window, whichever telephony service the platform has.
 #include "main/Telephony.h"
 
 #include "app/MessageBox.h"
 #include "res/StringTable.h"
 
-#include <QProcess>
-#include <QUrl>
-
 namespace vak {
-
-namespace {
-constexpr int QUERY_TIMEOUT_MS = 5000;
-} // namespace
-
-QString TelUri(const QString& number)
-{
-    return QStringLiteral("tel:") + QString::fromLatin1(QUrl::toPercentEncoding(number, "+"));
-}
-
-bool HasSchemeHandler(const QString& scheme)
-{
-    return !DefaultSchemeHandler(scheme).isEmpty();
-}
-
-QString DefaultSchemeHandler(const QString& scheme)
-{
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/") + scheme});
-    if (!query.waitForFinished(QUERY_TIMEOUT_MS)) {
-        query.kill();
-        query.waitForFinished();
-        return {};
-    }
-    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
-        return {};
-    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-}
-
-bool CXdgTelephony::RequestMakeCall(const QString& number, const QString&)
-{
-    if (!HasSchemeHandler(QStringLiteral("tel")))
-        return false;
-    // Started without a shell, with the URI as the only argument; the handler may run as long
-    // as the call lasts, so it is not waited for.
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {TelUri(number)});
-}
 
 void DialNumber(const QString& number, const QString& calledParty, CTelephony& telephony, QWidget* parent)
 {
-    if (!telephony.RequestMakeCall(number, calledParty))
-        VakMessageBox(parent, QString::fromUtf8(TEXT_NO_TELEPHONY), MsgButtons::Ok, MsgIcon::Warning);
+    const CallRequest request = telephony.RequestMakeCall(number, calledParty);
+    if (request == CallRequest::Requested)
+        return;
+    const char* text = request == CallRequest::NoService ? TEXT_NO_TELEPHONY : TEXT_BAD_PROCADDRESS;
+    VakMessageBox(parent, QString::fromUtf8(text), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 } // namespace vak

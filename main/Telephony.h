@@ -2,6 +2,8 @@
 // interface so the main window can be tested with a recording service.
 #pragma once
 
+#include "main/TelephonyService.h"
+
 #include <QString>
 
 class QWidget;
@@ -11,9 +13,8 @@ namespace vak {
 class CTelephony {
 public:
     virtual ~CTelephony() = default;
-    // Hands the number and the called party's name to the service. Returns false when no
-    // service is available; what the service then does with the request is its own business.
-    virtual bool RequestMakeCall(const QString& number, const QString& calledParty) = 0;
+    // Hands the number and the called party's name to the service.
+    virtual CallRequest RequestMakeCall(const QString& number, const QString& calledParty) = 0;
 };
 
 // The Linux desktop's service: the handler registered for tel: URIs, asked for with
@@ -21,8 +22,22 @@ public:
 // The called party's name has no place in a tel: URI and is not passed.
 class CXdgTelephony : public CTelephony {
 public:
-    bool RequestMakeCall(const QString& number, const QString& calledParty) override;
+    CallRequest RequestMakeCall(const QString& number, const QString& calledParty) override;
 };
+
+#ifdef _WIN32
+// Windows' assisted telephony (tapiRequestMakeCall of tapi32.dll).
+class CTapiTelephony : public CTelephony {
+public:
+    CallRequest RequestMakeCall(const QString& number, const QString& calledParty) override
+    {
+        return RequestTapiCall(number.toStdString(), calledParty.toStdString());
+    }
+};
+using CPlatformTelephony = CTapiTelephony;
+#else
+using CPlatformTelephony = CXdgTelephony;
+#endif
 
 // The desktop entry the desktop names for `scheme` URIs ("tel", "mailto"), as
 // `xdg-mime query default x-scheme-handler/SCHEME` tells; empty when there is none.
@@ -32,7 +47,8 @@ bool HasSchemeHandler(const QString& scheme);
 // "tel:" followed by the number exactly as stored, percent-encoded (spaces become %20).
 QString TelUri(const QString& number);
 
-// Asks `telephony` to dial `number`; shows "Telephone service not available" when it cannot.
+// Asks `telephony` to dial `number`; shows "Telephone service not available" when there is no
+// service and "bad procaddress" when its library lacks the function.
 void DialNumber(const QString& number, const QString& calledParty, CTelephony& telephony, QWidget* parent);
 
 } // namespace vak

@@ -42,22 +42,22 @@ inline void PrintTo(const QStringList& texts, std::ostream* out)
 
 namespace vak::test {
 
-// Records every call it is asked to place; `available` false acts as a machine without service.
+// Records every call it is asked to place; `answer` other than Requested acts as a machine
+// without service (or with a broken one).
 class RecordingTelephony : public CTelephony {
 public:
-    bool RequestMakeCall(const QString& number, const QString& calledParty) override
+    CallRequest RequestMakeCall(const QString& number, const QString& calledParty) override
     {
-        if (!available)
-            return false;
-        calls.push_back({number, calledParty});
-        return true;
+        if (answer == CallRequest::Requested)
+            calls.push_back({number, calledParty});
+        return answer;
     }
     struct Call {
         QString number;
         QString party;
     };
     std::vector<Call> calls;
-    bool available = true;
+    CallRequest answer = CallRequest::Requested;
 };
 
 // Records every message handed to it, with what the user saw meanwhile; `load` and `result`

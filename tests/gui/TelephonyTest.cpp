@@ -36,14 +36,16 @@ TEST_F(DialTest, DialHandsTheShownNumberAndTheCaptionNameToTheService)
     EXPECT_TRUE(ListHasFocus());
 }
 
-TEST_F(DialTest, WithoutTelephonyServiceDialingSaysSoAndChangesNothing)
+TEST_F(DialTest, WithoutAWorkingTelephonyServiceDialingSaysSoAndChangesNothing)
 {
-    m_telephony.available = false;
-    OpenGroup(GroupWithPhones());
-    Click(IDC_DIAL);
-    EXPECT_EQ(m_boxes->Shown(), QStringList({"Telephone service not available"}));
-    EXPECT_EQ(Text(IDC_PHONE), QStringLiteral("602 111 222"));
-    EXPECT_TRUE(ListHasFocus());
+    for (const CallRequest answer : {CallRequest::NoService, CallRequest::NoFunction}) {
+        m_telephony.answer = answer;
+        OpenGroup(GroupWithPhones());
+        Click(IDC_DIAL);
+        EXPECT_EQ(Text(IDC_PHONE), QStringLiteral("602 111 222"));
+        EXPECT_TRUE(ListHasFocus());
+    }
+    EXPECT_EQ(m_boxes->Shown(), QStringList({"Telephone service not available", "bad procaddress"}));
 }
 
 TEST_F(DialTest, DialAfterTheFilteredListEmptiedCallsThePublisherWhoseNumberIsShown)
@@ -80,7 +82,8 @@ TEST(RecordingDialerTest, RegisteredHandlerReceivesTheTelUri)
     desktop.RegisterHandler(QStringLiteral("tel"));
     CXdgTelephony telephony;
     ASSERT_TRUE(HasSchemeHandler(QStringLiteral("tel")));
-    ASSERT_TRUE(telephony.RequestMakeCall(QStringLiteral("+420 602 111 222"), QStringLiteral("Novák, Jan")));
+    ASSERT_EQ(telephony.RequestMakeCall(QStringLiteral("+420 602 111 222"), QStringLiteral("Novák, Jan")),
+              CallRequest::Requested);
     EXPECT_EQ(desktop.WaitForArgument(), QByteArray("tel:+420%20602%20111%20222"));
 }
 
@@ -89,7 +92,7 @@ TEST(RecordingDialerTest, WithoutARegisteredHandlerNoCallIsRequested)
     RecordingDesktop desktop;
     CXdgTelephony telephony;
     EXPECT_FALSE(HasSchemeHandler(QStringLiteral("tel")));
-    EXPECT_FALSE(telephony.RequestMakeCall(QStringLiteral("602 111 222"), QString()));
+    EXPECT_EQ(telephony.RequestMakeCall(QStringLiteral("602 111 222"), QString()), CallRequest::NoService);
     QTest::qWait(200);
     EXPECT_FALSE(desktop.HandlerRan());
 }

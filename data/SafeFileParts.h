@@ -1,0 +1,25 @@
+// What the file layer's platform parts share; not for use outside data/SafeFile*.cpp.
+#pragma once
+
+#include "data/SafeFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace vak {
+
+// "Not a regular file": a FIFO, device or socket where a file was expected.
+std::error_code NotRegularFileError();
+
+// The file a path finally names, following symbolic links; the path itself when it does not
+// exist yet; where a dangling link points.
+std::filesystem::path ResolveTarget(const std::filesystem::path& path);
+
+// The folder a file is in ("." for a bare name).
+std::filesystem::path FolderOf(const std::filesystem::path& target);
+
+// Size and modification time of an open file into `stamp` (per platform).
+bool SizeAndTimeOf(std::FILE* file, FileStamp& stamp, std::error_code& reason);
+
+} // namespace vak
