@@ -177,11 +177,12 @@ Handle CreateTemporary(const fs::path& folder, fs::path& created)
 bool PutInPlace(const fs::path& temporary, const fs::path& target, const Existing& old)
 {
     if (old.exists) {
+        // The attributes the user gave the old file (hidden, archive) stay with the new one, also
+        // where ReplaceFileW does not carry them over.
+        ::SetFileAttributesW(temporary.c_str(), old.attributes & ~FILE_ATTRIBUTE_READONLY);
         if (::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                            nullptr))
             return true;
-        // The attributes the user gave the old file (hidden, archive) stay with the new one.
-        ::SetFileAttributesW(temporary.c_str(), old.attributes & ~FILE_ATTRIBUTE_READONLY);
     }
     return ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -15,32 +15,42 @@ inline std::wstring WideFromUtf8(const std::string& utf8)
     return PathFromUtf8(utf8).wstring();
 }
 
-// The text in the ANSI code page; a character the code page lacks becomes its best fit or "?".
-// `lossless`, when given, tells whether every character came through.
-inline std::string AnsiFromUtf8(const std::string& utf8, bool* lossless = nullptr)
+namespace detail {
+inline std::string ToAnsi(const std::string& utf8, DWORD flags, BOOL* lost)
 {
     const std::wstring wide = WideFromUtf8(utf8);
-    BOOL lost = FALSE;
-    std::string ansi;
-    if (!wide.empty()) {
-        const int size = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                               nullptr, nullptr);
-        ansi.resize(static_cast<std::size_t>(size > 0 ? size : 0));
-        ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr,
-                              &lost);
-    }
-    if (lossless != nullptr)
-        *lossless = !lost;
+    if (wide.empty())
+        return {};
+    const int length = static_cast<int>(wide.size());
+    const int size = ::WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    ::WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), size, nullptr, lost);
     return ansi;
+}
+} // namespace detail
+
+// A text in the ANSI code page, for reading: a character the code page lacks becomes its best
+// fit ("ě" may become "e") or "?".
+inline std::string AnsiFromUtf8(const std::string& utf8)
+{
+    return detail::ToAnsi(utf8, 0, nullptr);
+}
+
+// A text that must stay exact (a path, an address) in the ANSI code page; false when the code
+// page lacks one of its characters.
+inline bool ExactAnsiFromUtf8(const std::string& utf8, std::string& ansi)
+{
+    BOOL lost = FALSE;
+    ansi = detail::ToAnsi(utf8, WC_NO_BEST_FIT_CHARS, &lost);
+    return !lost;
 }
 
 // A file's path as an ANSI program can open it: the path itself when the code page holds all its
 // characters, else its short (8.3) form, which is plain ASCII.
 inline std::string AnsiPathOf(const std::string& utf8Path)
 {
-    bool lossless = false;
-    std::string ansi = AnsiFromUtf8(utf8Path, &lossless);
-    if (lossless)
+    std::string ansi;
+    if (ExactAnsiFromUtf8(utf8Path, ansi))
         return ansi;
     const std::wstring wide = WideFromUtf8(utf8Path);
     std::wstring shortPath(MAX_PATH, L'\0');

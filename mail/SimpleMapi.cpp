@@ -115,9 +115,8 @@ CMailSystem::LoadResult CSimpleMapi::Load()
 std::string CSimpleMapi::UncarriedAddress(const MapiMessage& message) const
 {
     for (const MapiRecipDesc& recipient : message.recipients) {
-        bool lossless = false;
-        AnsiFromUtf8(recipient.address, &lossless);
-        if (!lossless)
+        std::string exact;
+        if (!ExactAnsiFromUtf8(recipient.address, exact))
             return PlainAddress(recipient);
     }
     return {};

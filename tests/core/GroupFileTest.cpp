@@ -241,7 +241,10 @@ TEST_F(GroupFileTest, ReportFileReplacesALinkAtItsNameWhileTheGroupFileFollowsIt
     const std::vector<std::uint8_t> other = RandomGroupFile(3, 0, 21);
     WriteBytes(dir.File("other/Skupina5.t09"), other);
     WriteBytes(dir.File("other/Skupina3.t09"), RandomGroupFile(2, 0, 22));
-    fs::create_symlink("../other/Skupina5.t09", dir.File("Skupina3.t19"));
+    std::error_code error;
+    fs::create_symlink("../other/Skupina5.t09", dir.File("Skupina3.t19"), error);
+    if (error)
+        GTEST_SKIP() << "no symbolic links here: " << error.message();
     fs::create_symlink("other/Skupina3.t09", dir.File("Skupina3.t09"));
     ASSERT_TRUE(group.LoadGroupFile(dir.File("Skupina3.t09")));
 

@@ -1,5 +1,7 @@
-// Temporary folders and whole-file reads and writes for the core tests.
+// Temporary folders and whole-file reads and writes for the core tests; paths are UTF-8.
 #pragma once
+
+#include "data/FilePath.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -30,7 +32,7 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    std::string File(const std::string& name) const { return Utf8FromPath(m_path / PathFromUtf8(name)); }
     const std::filesystem::path& Path() const { return m_path; }
 
 private:
@@ -39,13 +41,13 @@ private:
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 

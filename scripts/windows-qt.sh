@@ -1,0 +1,109 @@
+# Windows build helpers, sourced by scripts/build-windows, scripts/test-windows and scripts/test.
+# Qt for Windows is cross-built once from Debian's own qt6-base source (the version of
+# qt6-base-dev) into a cache folder outside the tree and reused by later runs.
+VAK_WIN_CACHE=${VAK_WIN_CACHE:-$HOME/.cache/vak-windows}
+VAK_WIN_QT=$VAK_WIN_CACHE/qt6-mingw64
+VAK_WIN_TRIPLET=x86_64-w64-mingw32
+VAK_WIN_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                  dpkg-dev wine wine64 cmake ninja-build zip unzip)
+
+vak_win_install_missing() {
+  local missing=()
+  for package in "${VAK_WIN_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+vak_win_qt_ready() { [ -f "$VAK_WIN_QT/.complete" ]; }
+
+# Downloads qt6-base's source without touching the system's apt setup: a private deb-src list.
+vak_win_fetch_qt_source() {
+  local work=$1
+  mkdir -p "$work/apt/sources" "$work/apt/lists/partial"
+  cat >"$work/apt/sources/debian-src.sources" <<SOURCES
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+  local apt=(-o Dir::Etc::SourceParts="$work/apt/sources" -o Dir::Etc::SourceList=/dev/null
+             -o Dir::State::Lists="$work/apt/lists")
+  apt-get "${apt[@]}" update -qq
+  (cd "$work" && apt-get "${apt[@]}" source --download-only qt6-base >/dev/null)
+  rm -rf "$work/src"
+  (cd "$work" && dpkg-source -x qt6-base_*.dsc src >/dev/null)
+}
+
+# Builds Qt for Windows into $VAK_WIN_QT unless it is there already (about an hour on 2 cores).
+vak_win_build_qt() {
+  vak_win_qt_ready && return 0
+  local here work
+  here=$(pwd)
+  work=$VAK_WIN_CACHE/qt-build
+  echo "Building Qt for Windows once into $VAK_WIN_QT (about an hour on 2 cores; log in $work/build.log)"
+  mkdir -p "$work" "$VAK_WIN_QT"
+  # The installed Qt remembers the toolchain file's path: keep a copy beside it.
+  cp "$here/cmake/mingw-w64.cmake" "$VAK_WIN_CACHE/mingw-w64.cmake"
+  [ -d "$work/src" ] || vak_win_fetch_qt_source "$work"
+  local features=(-DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF
+                  -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF
+                  -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_testlib=ON
+                  -DFEATURE_printsupport=ON -DFEATURE_jpeg=OFF)
+  local bundled=()
+  for lib in zlib pcre2 harfbuzz freetype png doubleconversion; do bundled+=("-DFEATURE_system_$lib=OFF"); done
+  cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$VAK_WIN_CACHE/mingw-w64.cmake" -DCMAKE_INSTALL_PREFIX="$VAK_WIN_QT" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DBUILD_SHARED_LIBS=ON -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF \
+    "${features[@]}" "${bundled[@]}" >"$work/configure.log" 2>&1 || { tail -n 30 "$work/configure.log"; return 1; }
+  cmake --build "$work/build" -j"$(nproc)" >"$work/build.log" 2>&1 || { tail -n 30 "$work/build.log"; return 1; }
+  cmake --install "$work/build" >/dev/null
+  touch "$VAK_WIN_QT/.complete"
+  rm -rf "$work/build"
+}
+
+# Configures and builds the tree for Windows into DIR; with Qt when the cache holds it, else the
+# core, vak-cli and the core tests only.
+vak_win_configure_and_build() {
+  local dir=$1
+  shift
+  # -O2 as on Linux: GCC 12's -O3 warns falsely about std::string copies (-Wrestrict).
+  local args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
+  if vak_win_qt_ready; then
+    args+=(-DCMAKE_TOOLCHAIN_FILE="$VAK_WIN_QT/lib/cmake/Qt6/qt.toolchain.cmake"
+           -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64.cmake" -DVAK_BUILD_GUI=ON)
+  else
+    args+=(-DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64.cmake" -DVAK_BUILD_GUI=OFF)
+  fi
+  cmake -S . -B "$dir" "${args[@]}" -DVAK_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+# The MinGW runtime DLLs every program of the build needs beside it.
+vak_win_runtime_dlls() {
+  echo /usr/lib/gcc/$VAK_WIN_TRIPLET/12-posix/libstdc++-6.dll \
+       /usr/lib/gcc/$VAK_WIN_TRIPLET/12-posix/libgcc_s_seh-1.dll \
+       /usr/$VAK_WIN_TRIPLET/lib/libwinpthread-1.dll
+}
+
+# WINEPATH for running the build's programs in place: the runtime and, with Qt, Qt's DLLs.
+vak_win_dll_path() {
+  local dirs=(/usr/lib/gcc/$VAK_WIN_TRIPLET/12-posix /usr/$VAK_WIN_TRIPLET/lib)
+  vak_win_qt_ready && dirs+=("$VAK_WIN_QT/bin")
+  local IFS=';'
+  echo "${dirs[*]}"
+}
+
+# Runs a Windows program under Wine in a prefix of its own, quietly.
+vak_wine() {
+  export WINEPREFIX=${WINEPREFIX:-$VAK_WIN_CACHE/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
+  mkdir -p "$WINEPREFIX"
+  wine "$@"
+}
