@@ -68,8 +68,6 @@ TEST_F(XdgMailTest, EveryTextStaysInsideItsOwnField)
 
 TEST_F(XdgMailTest, FailuresOfTheHandOff)
 {
-    // Not a plain address: not handed over, whatever the route.
-    EXPECT_EQ(m_xdg.SendMail(Message({"x',attachment='/home/user/.ssh/id_rsa@x.cz"}, "Report", "Text"), 0), MAPI_E_FAILURE);
     // xdg-email exits with an error for an attachment that is not there.
     MapiMessage message = Message({"a@x.cz"}, "Report", "Text");
     message.files.push_back({0, TempFile("missing.t19"), ""});
