@@ -1,18 +1,15 @@
-// What a screen reader gets: the names users need most, every window in each form and status
-// with every control named (the shown-window audit checks each window as it appears), the
-// focus event after each focus move the program makes, and the warning and credit texts
-// announced when they change.
+// What a screen reader gets: the names users need most (every control of every window is named:
+// the shown-window audit and the window walk of LargeFontTest check that), the focus event after
+// each focus move the program makes, and the warning and credit texts announced when they change.
 #include "EntryFixture.h"
 #include "WindowAudit.h"
 
 #include "app/ListBox.h"
-#include "app/MessageBox.h"
 #include "print/PreviewDlg.h"
 #include "res/DialogTemplates.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 // The offscreen platform reports accessibility as inactive, and Qt then sends no events; the
@@ -65,13 +62,6 @@ AccessibilityEvents* AccessibilityEvents::s_events = nullptr;
 
 using AccessibilityTest = EntryDialogTest;
 
-fixtures::GroupBuilder PioneerGroup(int month, int slot, int status)
-{
-    fixtures::GroupBuilder group = EntryDialogTest::Group(month);
-    group.Publisher(1).Status(month, slot, status).Report(month, slot, {.hours = 12, .participation = true});
-    return group;
-}
-
 TEST_F(AccessibilityTest, NamesUsersNeedMostAreThere)
 {
     // The old form: each field by its column heading, the hidden note field and month list.
@@ -88,7 +78,9 @@ TEST_F(AccessibilityTest, NamesUsersNeedMostAreThere)
               QStringLiteral("Účast na nějakém druhu služby"));
 
     // The new form of a pioneer who took part.
-    OpenEntry(PioneerGroup(NEW_FORM_MONTH, 0, 2));
+    fixtures::GroupBuilder pioneer = Group();
+    pioneer.Publisher(1).Status(NEW_FORM_MONTH, 0, 2).Report(NEW_FORM_MONTH, 0, {.hours = 12, .participation = true});
+    OpenEntry(pioneer);
     for (const auto& [id, name] : {std::pair{IDC_HOURS, "Hod"}, {IDC_STUDIES, "BS"}, {IDC_PARTICIPATION, "Účast na službě"}})
         EXPECT_EQ(AccessibleName(m_entry->GetDlgItem(id)), QString::fromUtf8(name)) << id;
 
@@ -106,46 +98,11 @@ TEST_F(AccessibilityTest, NamesUsersNeedMostAreThere)
     Press(Qt::Key_Down);
     EXPECT_EQ(AccessibleName(dlg.GetDlgItem(IDC_SEND_REMINDER)), QStringLiteral("E-mail - eva@example.cz"));
     EXPECT_EQ(AccessibleName(dlg.GetDlgItem(IDOK)), QStringLiteral("Zvěst. - Malá, Eva"));
-}
 
-TEST_F(AccessibilityTest, EveryFormStatusAndOverlayNamesItsControls)
-{
-    struct Form {
-        int month;
-        int slot;
-        CivilDate today;
-    };
-    for (const Form& form : {Form{NEW_FORM_MONTH, 0, NEW_FORM_TODAY}, Form{OLD_FORM_MONTH, OLD_FORM_SLOT, OLD_FORM_TODAY}})
-        for (int status = 0; status <= 3; ++status) {
-            SCOPED_TRACE(testing::Message() << "month " << form.month << ", status " << status);
-            CEntryDlg& entry = OpenEntry(PioneerGroup(form.month, form.slot, status), 1, form.today);
-            EXPECT_EQ(UnnamedControls(entry), QStringList());
-            entry.OnChangeMonth();
-            EXPECT_EQ(UnnamedControls(entry), QStringList()) << "month list open";
-            Keys("\n");
-            entry.OnNotes();
-            EXPECT_EQ(UnnamedControls(entry), QStringList()) << "note field open";
-        }
-
-    // The preview with both arrows, and the message boxes with each set of buttons.
-    CPreviewDlg preview(m_dlg.get());
-    preview.m_nMonth = m_dlg->m_nMonth;
+    CPreviewDlg preview(&dlg);
+    preview.m_nMonth = dlg.m_nMonth;
     preview.OnInitDialog();
-    preview.show();
     EXPECT_EQ(AccessibleName(preview.GetDlgItem(IDC_PREVIEW_PANE)), QStringLiteral("Náhled listu"));
-    EXPECT_EQ(UnnamedControls(preview), QStringList());
-    m_boxes.reset();
-    for (const MsgButtons buttons : {MsgButtons::Ok, MsgButtons::YesNo}) {
-        QStringList problems{QStringLiteral("no message box")};
-        QTimer::singleShot(0, [&problems] {
-            ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            problems = UnnamedControls(*box);
-            box->reject();
-        });
-        VakMessageBox(m_dlg.get(), QStringLiteral("Zpráva"), buttons, MsgIcon::Question);
-        EXPECT_EQ(problems, QStringList());
-    }
 }
 
 TEST_F(AccessibilityTest, EveryFocusMoveOfTheProgramReachesTheScreenReader)

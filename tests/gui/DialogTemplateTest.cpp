@@ -89,19 +89,6 @@ TEST(DialogUnitsTest, PixelsFollowTheBaseUnitsOfTheFont)
     EXPECT_LT(units.x, units.y);
 }
 
-TEST(DialogTemplatesTest, TemplatesAreKnownByIdAndControlsStayInsideTheirDialog)
-{
-    EXPECT_EQ(FindDialogTemplate(101), nullptr);
-    for (const int id : {IDD_ABOUTBOX, IDD_MAIN, IDD_ENTRY, IDD_REMIND_ALL, IDD_MONTH_SUMMARY}) {
-        const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
-        ASSERT_NE(dialogTemplate, nullptr);
-        for (const DialogControl& control : dialogTemplate->controls) {
-            EXPECT_LE(control.x + control.w, dialogTemplate->w) << control.text;
-            EXPECT_LE(control.y + control.h, dialogTemplate->h) << control.text;
-        }
-    }
-}
-
 TEST_F(MainWindowTest, AboutItemOpensTheAboutBoxWhichOkCloses)
 {
     TestMainDlg& dlg = Open("");

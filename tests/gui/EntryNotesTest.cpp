@@ -162,12 +162,10 @@ TEST_F(EntryNotesTest, EndingTheProgramStoresNeitherABrowsedMonthNorAFieldThatFa
     EXPECT_EQ(m_boxes->Last(), QStringLiteral("Please enter an integer between 0 and 4095."));
     CTerminationWatcher().Request();
     m_entry->reject();
-    const int s = OLD_FORM_SLOT;
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_PUBLICATIONS), 0);
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_VIDEOS), 2);
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_HOURS), 3);
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_RETURN_VISITS), 4);
-    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, s, FIELD_STUDIES), 5);
+    QList<int> stored;
+    for (const int field : {FIELD_PUBLICATIONS, FIELD_VIDEOS, FIELD_HOURS, FIELD_RETURN_VISITS, FIELD_STUDIES})
+        stored << m_dlg->GetMonthValue(1, OLD_FORM_MONTH, OLD_FORM_SLOT, field);
+    EXPECT_EQ(stored, QList<int>({0, 2, 3, 4, 5}));
     ClearTerminationRequest();
 }
 

@@ -121,12 +121,17 @@ bool MainWindowTest::Visible(int id) const
     return m_dlg->GetDlgItem(id)->isVisibleTo(m_dlg.get());
 }
 
-QStringList MainWindowTest::ListTexts() const
+QStringList MainWindowTest::Lines(const QListWidget& list)
 {
     QStringList texts;
-    for (int row = 0; row < m_dlg->PublisherList()->count(); ++row)
-        texts.append(m_dlg->PublisherList()->item(row)->text());
+    for (int row = 0; row < list.count(); ++row)
+        texts.append(list.item(row)->text());
     return texts;
+}
+
+QStringList MainWindowTest::ListTexts() const
+{
+    return Lines(*m_dlg->PublisherList());
 }
 
 int MainWindowTest::CurrentRow() const

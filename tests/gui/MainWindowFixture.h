@@ -13,6 +13,7 @@
 #include "main/Telephony.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -144,7 +145,8 @@ public:
     // What the user sees.
     QString Text(int id) const;
     bool Visible(int id) const;
-    QStringList ListTexts() const;
+    QStringList ListTexts() const;  // the lines of the publisher list
+    static QStringList Lines(const QListWidget& list);
     int CurrentRow() const;
     bool ListHasFocus() const;
 

@@ -1,5 +1,5 @@
 // The month at a glance from the main window: reminding everyone still missing (keys, ticks,
-// dialing, one message each, a failure and a cancel in the middle, what a screen reader reads),
+// what a screen reader reads, dialing, one message each, a failure and a cancel in the middle),
 // and the month's totals shown, copied and printed.
 #include "MainWindowFixture.h"
 #include "TestPrinterChoice.h"
@@ -42,14 +42,6 @@ fixtures::GroupBuilder MissingGroup(const std::string& thirdAddress = "eva@examp
 
 class MonthCommandsTest : public MainWindowTest {
 protected:
-    static QStringList Lines(const QListWidget& list)
-    {
-        QStringList lines;
-        for (int row = 0; row < list.count(); ++row)
-            lines << list.item(row)->text();
-        return lines;
-    }
-
     static QList<bool> Ticks(const QListWidget& list)
     {
         QList<bool> ticks;
@@ -90,6 +82,17 @@ TEST_F(MonthCommandsTest, RemindsTheTickedOnesOneMessageEachAndNamesAFailureWith
                                              "Pokorná, Olga - olga@example.cz"}));
         EXPECT_EQ(Ticks(*list), QList<bool>({true, false, true, true, true}));
         EXPECT_EQ(QApplication::focusWidget(), list);
+        // A screen reader reads each line with its tick, Běla's without one; the caption names
+        // the list and takes the keyboard there with its mnemonic.
+        QAccessibleInterface* lines = QAccessible::queryAccessibleInterface(list);
+        ASSERT_EQ(lines->childCount(), 5);
+        EXPECT_EQ(lines->text(QAccessible::Name), QStringLiteral("Zvěstovatelé bez zprávy"));
+        for (int row = 0; row < 5; ++row) {
+            EXPECT_EQ(lines->child(row)->text(QAccessible::Name), list->item(row)->text()) << row;
+            EXPECT_EQ(lines->child(row)->state().checkable, row != 1) << row;
+            EXPECT_EQ(lines->child(row)->state().checked, row != 1) << row;
+        }
+        EXPECT_EQ(qobject_cast<QLabel*>(dialog.GetDlgItem(IDC_REMIND_CAPTION))->buddy(), list);
         // Space cannot tick Běla, who has no address; Enter dials her first number.
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Space);
@@ -159,28 +162,6 @@ TEST_F(MonthCommandsTest, SystemEndingTheProgramStopsTheRunAfterTheCurrentMessag
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
     EXPECT_EQ(m_mail.sent.size(), 1u);
     EXPECT_TRUE(m_boxes->Shown().isEmpty());
-}
-
-TEST_F(MonthCommandsTest, ScreenReaderReadsEachLineWithItsTick)
-{
-    OpenGroup(MissingGroup());
-    WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [](CRemindAllDlg& dialog) {
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.List());
-        ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Zvěstovatelé bez zprávy"));
-        ASSERT_EQ(list->childCount(), 5);
-        for (int row = 0; row < 5; ++row) {
-            SCOPED_TRACE(row);
-            QAccessibleInterface* line = list->child(row);
-            ASSERT_NE(line, nullptr);
-            EXPECT_EQ(line->text(QAccessible::Name), dialog.List()->item(row)->text());
-            EXPECT_EQ(line->state().checkable, row != 1);
-            EXPECT_EQ(line->state().checked, row != 1);
-        }
-        // The caption names the list and takes the keyboard there with its mnemonic.
-        const auto* caption = qobject_cast<QLabel*>(dialog.GetDlgItem(IDC_REMIND_CAPTION));
-        EXPECT_EQ(caption->buddy(), dialog.List());
-    });
 }
 
 TEST_F(MonthCommandsTest, NobodyMissingIsSaidInsteadOfAnEmptyList)

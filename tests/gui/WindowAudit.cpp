@@ -168,7 +168,9 @@ QRect Occupied(QWidget& widget, const DialogControl& control)
     return drawn.translated(label->pos());
 }
 
-QStringList CheckLayout(QWidget& window, bool shownOnly)
+} // namespace
+
+QStringList LayoutProblems(QWidget& window, bool shownOnly)
 {
     QStringList problems;
     const auto controls = TemplateControls(window);
@@ -190,6 +192,8 @@ QStringList CheckLayout(QWidget& window, bool shownOnly)
     }
     return problems;
 }
+
+namespace {
 
 class CShownWindowAudit : public QObject {
 public:
@@ -228,16 +232,6 @@ QString AccessibleDescription(QWidget* widget)
 {
     QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
     return control ? control->text(QAccessible::Description) : QString();
-}
-
-QStringList LayoutProblems(QWidget& window)
-{
-    return CheckLayout(window, true);
-}
-
-QStringList TemplateLayoutProblems(QWidget& window)
-{
-    return CheckLayout(window, false);
 }
 
 void AuditWindowsAsTheyAreShown(QApplication& application)

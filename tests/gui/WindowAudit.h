@@ -21,11 +21,10 @@ QString AccessibleName(QWidget* widget);
 QString AccessibleDescription(QWidget* widget);
 
 // One line for each shown control of `window` that leaves the window, lies over another shown
-// control (frames aside) or cuts its text off; `window` is one built from a template.
-QStringList LayoutProblems(QWidget& window);
-// The same for every control of the template, shown or not, except overlaps (which the
-// template has on purpose for controls shown one at a time).
-QStringList TemplateLayoutProblems(QWidget& window);
+// control (frames aside) or cuts its text off; `window` is one built from a template. With
+// `shownOnly` false, every control of the template, shown or not, except for overlaps (which
+// the template has on purpose for controls shown one at a time).
+QStringList LayoutProblems(QWidget& window, bool shownOnly = true);
 
 // Checks the names of every template window and message box as it is shown, failing the test
 // that shows it.
