@@ -5,7 +5,7 @@ VAK_WIN_CACHE=${VAK_WIN_CACHE:-$HOME/.cache/vak-windows}
 VAK_WIN_QT=$VAK_WIN_CACHE/qt6-mingw64
 VAK_WIN_TRIPLET=x86_64-w64-mingw32
 VAK_WIN_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                  dpkg-dev wine wine64 cmake ninja-build zip unzip)
+                  dpkg-dev wine wine64 cmake ninja-build zip unzip x11-apps imagemagick)
 
 vak_win_install_missing() {
   local missing=()
@@ -69,20 +69,21 @@ vak_win_build_qt() {
   rm -rf "$work/build"
 }
 
-# Configures and builds the tree for Windows into DIR; with Qt when the cache holds it, else the
-# core, vak-cli and the core tests only.
+# Configures and builds the tree for Windows into DIR: "gui" with Qt from the cache (Vak.exe,
+# vak-cli.exe with its sheet, every test), "core" without Qt (the core, vak-cli.exe, the core
+# tests). Further arguments go to CMake.
 vak_win_configure_and_build() {
-  local dir=$1
-  shift
+  local dir=$1 kind=$2
+  shift 2
   # -O2 as on Linux: GCC 12's -O3 warns falsely about std::string copies (-Wrestrict).
-  local args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
-  if vak_win_qt_ready; then
+  local args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAK_BUILD_BENCH=ON "$@")
+  if [ "$kind" = gui ]; then
     args+=(-DCMAKE_TOOLCHAIN_FILE="$VAK_WIN_QT/lib/cmake/Qt6/qt.toolchain.cmake"
            -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64.cmake" -DVAK_BUILD_GUI=ON)
   else
     args+=(-DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64.cmake" -DVAK_BUILD_GUI=OFF)
   fi
-  cmake -S . -B "$dir" "${args[@]}" -DVAK_BUILD_BENCH=OFF >/dev/null
+  cmake -S . -B "$dir" "${args[@]}" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }
 
@@ -101,9 +102,19 @@ vak_win_dll_path() {
   echo "${dirs[*]}"
 }
 
-# Runs a Windows program under Wine in a prefix of its own, quietly.
-vak_wine() {
+# Wine for the build's programs (also when ctest starts them): a prefix of its own, quiet, the
+# DLLs found in place. The first use creates the prefix.
+vak_win_env() {
   export WINEPREFIX=${WINEPREFIX:-$VAK_WIN_CACHE/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
-  mkdir -p "$WINEPREFIX"
+  export WINEPATH
+  WINEPATH=$(vak_win_dll_path)
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot --init >/dev/null 2>&1 || true
+  fi
+}
+
+vak_wine() {
+  vak_win_env
   wine "$@"
 }
