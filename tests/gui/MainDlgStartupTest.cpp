@@ -11,8 +11,10 @@
 #include <QProcess>
 #include <QTest>
 
+#ifndef _WIN32
 #include <csignal>
 #include <sys/stat.h>
+#endif
 
 namespace vak::test {
 namespace {
@@ -145,6 +147,7 @@ TEST_F(StartupTest, InvalidGroupFileIsRefusedWithAMessageAndLeftUntouched)
     EXPECT_EQ(ReadFile(path), before);
 }
 
+#ifndef _WIN32
 // Vak as a whole process, copied into the test's folder so that its settings file is written
 // there: whatever it is started on, it neither hangs nor outlives a termination request, also
 // while a start-up message box is open, and it remembers the group file by its absolute path.
@@ -179,6 +182,7 @@ TEST_F(StartupTest, ProgramStartedOnAnyPathEndsPromptlyWhenTheSystemAsksAndRemem
         EXPECT_EQ(settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), TempFile(argument));
     }
 }
+#endif
 
 } // namespace
 } // namespace vak::test

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QLabel>
 #include <QFile>
 #include <QMessageBox>
@@ -56,6 +57,7 @@ MainWindowTest::MainWindowTest() : m_settings(m_dir.filePath(QStringLiteral("Vak
     ClearTerminationRequest();
     // Reports kept where the group's folder takes no files land here, not in the user's folder.
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("LOCALAPPDATA", QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("data"))).toUtf8());
 }
 
 MainWindowTest::~MainWindowTest()

@@ -119,7 +119,11 @@ TEST_F(PreviewTest, PrintingWithoutPrinterOrToAFileThatCannotBeWrittenSaysWhyAnd
     };
     const Case cases[] = {
         {m_dir.filePath(QStringLiteral("no such folder/sheet.pdf")), "No such file or directory", [] { return true; }},
+#ifdef _WIN32
+        {QStringLiteral("NUL"), "Not a regular file", [] { return true; }},
+#else
         {QStringLiteral("/dev/full"), "Not a regular file", [] { return true; }},
+#endif
         {QString::fromStdString(disk.File("sheet.pdf")), "No space left on device",
          [&] { return disk.Mounted() && (disk.Fill(), true); }},
         {QString::fromStdString(disk.File("sheet.pdf")), "Read-only file system",

@@ -23,6 +23,19 @@ void WriteAll(const std::string& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// The variable that names the user's configuration folder.
+#ifdef _WIN32
+constexpr const char* CONFIG_FOLDER_VARIABLE = "APPDATA";
+#else
+constexpr const char* CONFIG_FOLDER_VARIABLE = "XDG_CONFIG_HOME";
+#endif
+
+// A path with "/" between its names, as Qt writes it.
+QString Slashed(const std::string& path)
+{
+    return QDir::fromNativeSeparators(QString::fromStdString(path));
+}
+
 TEST(SettingsFileTest, PathReplacesTheExtensionOfTheExecutable)
 {
     EXPECT_EQ(SettingsPathBesideExecutable("/opt/vak/Vak"), "/opt/vak/Vak.ini");
@@ -34,8 +47,8 @@ TEST(SettingsFileTest, PathReplacesTheExtensionOfTheExecutable)
 TEST(SettingsFileTest, UnwritableFolderMovesTheFileToTheUserConfiguration)
 {
     QTemporaryDir dir;
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    const QByteArray saved = qgetenv(CONFIG_FOLDER_VARIABLE);
+    qputenv(CONFIG_FOLDER_VARIABLE, dir.path().toUtf8());
 
     const std::string besideWritable = dir.filePath("Vak").toStdString();
     EXPECT_EQ(CSettingsFile::ForExecutable(besideWritable, "Vak").Path(), besideWritable + ".ini");
@@ -43,17 +56,18 @@ TEST(SettingsFileTest, UnwritableFolderMovesTheFileToTheUserConfiguration)
 
     // A folder that cannot take the file (here: it does not exist) sends it to the user's folder.
     const CSettingsFile settings = CSettingsFile::ForExecutable(dir.filePath("missing/Vak").toStdString(), "Vak");
-    EXPECT_EQ(settings.Path(), dir.filePath("Vak/Vak.ini").toStdString());
+    EXPECT_EQ(Slashed(settings.Path()), dir.filePath("Vak/Vak.ini"));
     EXPECT_TRUE(settings.WriteProfileStrings(SETTINGS_SECTION, {{KEY_LOAD_PATH, "/data/S.t09"}}));
     EXPECT_EQ(settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), "/data/S.t09");
 
     // A directory in the place of the file counts as unwritable too.
     QDir(dir.path()).mkdir("Blocked.ini");
-    EXPECT_EQ(CSettingsFile::ForExecutable(dir.filePath("Blocked").toStdString(), "Vak").Path(),
-              dir.filePath("Vak/Vak.ini").toStdString());
-    qputenv("XDG_CONFIG_HOME", saved);
+    EXPECT_EQ(Slashed(CSettingsFile::ForExecutable(dir.filePath("Blocked").toStdString(), "Vak").Path()),
+              dir.filePath("Vak/Vak.ini"));
+    qputenv(CONFIG_FOLDER_VARIABLE, saved);
 }
 
+#ifndef _WIN32
 TEST(SettingsFileTest, UserSettingsLiveUnderXdgConfigHomeOrElseUnderDotConfig)
 {
     QTemporaryDir home;
@@ -77,6 +91,7 @@ TEST(SettingsFileTest, UserSettingsLiveUnderXdgConfigHomeOrElseUnderDotConfig)
     qputenv("HOME", savedHome);
     qputenv("XDG_CONFIG_HOME", savedConfig);
 }
+#endif
 
 TEST(SettingsFileTest, ValuesAreReadVerbatimWithoutRegardToLetterCaseOfNames)
 {
