@@ -3,6 +3,8 @@
 #include "data/SafeFile.h"
 #include "data/SafeFileParts.h"
 
+#include "data/FilePath.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -52,6 +54,16 @@ fs::path ResolveTarget(const fs::path& path)
 fs::path FolderOf(const fs::path& target)
 {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
+bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code* reasonOut,
+                     LinkAtName links)
+{
+    std::error_code ignored;
+    std::error_code& reason = reasonOut ? *reasonOut : ignored;
+    reason.clear();
+    const fs::path named = PathFromUtf8(path);
+    return WriteOver(links == LinkAtName::Follow ? ResolveTarget(named) : named, bytes, reason);
 }
 
 bool ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes, FileStamp& stamp,

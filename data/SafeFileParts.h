@@ -19,6 +19,10 @@ std::filesystem::path ResolveTarget(const std::filesystem::path& path);
 // The folder a file is in ("." for a bare name).
 std::filesystem::path FolderOf(const std::filesystem::path& target);
 
+// Replaces the file at `target` (a link there is replaced itself) with `bytes`, keeping the old
+// file until the new one is complete and on the disk (per platform).
+bool WriteOver(const std::filesystem::path& target, std::span<const std::uint8_t> bytes, std::error_code& reason);
+
 // Size and modification time of an open file into `stamp` (per platform).
 bool SizeAndTimeOf(std::FILE* file, FileStamp& stamp, std::error_code& reason);
 

@@ -187,16 +187,10 @@ bool FolderRefusesNewFiles(int error)
 
 } // namespace
 
-bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code* reasonOut,
-                     LinkAtName links)
+bool WriteOver(const fs::path& target, std::span<const std::uint8_t> bytes, std::error_code& reason)
 {
-    std::error_code ignored;
-    std::error_code& reason = reasonOut ? *reasonOut : ignored;
-    reason.clear();
-
-    const fs::path target = links == LinkAtName::Follow ? ResolveTarget(fs::path(path)) : fs::path(path);
     struct stat old {};
-    // With Replace a link at the name counts as no file: the new file takes the link's place.
+    // A link still at the name counts as no file: the new file takes the link's place.
     const bool exists = ::lstat(target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
     if (exists && !MayOverwrite(target, old, reason))
         return false;

@@ -110,13 +110,13 @@ bool IsRegularDiskFile(HANDLE handle, std::error_code& reason)
 
 // What is at `target` now; false with the reason when it is there but may not be overwritten:
 // not a regular file, or carrying the read-only attribute.
-bool ExistingTarget(const fs::path& target, bool replaceLink, Existing& existing, std::error_code& reason)
+bool ExistingTarget(const fs::path& target, Existing& existing, std::error_code& reason)
 {
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return true;  // nothing there (or nothing we can see): a new file is made
-    // With Replace a link at the name counts as no file: the new file takes the link's place.
-    if (replaceLink && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    // A link still at the name counts as no file: the new file takes the link's place.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         return true;
     const Handle handle = OpenForReading(target);
     if (!handle.Valid()) {
@@ -246,17 +246,10 @@ bool WriteInPlace(const fs::path& target, std::span<const std::uint8_t> bytes, s
 
 } // namespace
 
-bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code* reasonOut,
-                     LinkAtName links)
+bool WriteOver(const fs::path& target, std::span<const std::uint8_t> bytes, std::error_code& reason)
 {
-    std::error_code ignored;
-    std::error_code& reason = reasonOut ? *reasonOut : ignored;
-    reason.clear();
-
-    const fs::path named = PathFromUtf8(path);
-    const fs::path target = links == LinkAtName::Follow ? ResolveTarget(named) : named;
     Existing old;
-    if (!ExistingTarget(target, links == LinkAtName::Replace, old, reason))
+    if (!ExistingTarget(target, old, reason))
         return false;
 
     fs::path temporary;

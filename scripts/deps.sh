@@ -12,8 +12,13 @@ VAK_PACKAGES=(
 
 # Installs the packages of VAK_PACKAGES that are not installed yet.
 vak_install_missing() {
+  vak_install_packages "${VAK_PACKAGES[@]}"
+}
+
+# Installs those of the given packages that are not installed yet.
+vak_install_packages() {
   local missing=()
-  for package in "${VAK_PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

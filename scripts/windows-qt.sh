@@ -1,6 +1,7 @@
 # Windows build helpers, sourced by scripts/build-windows, scripts/test-windows and scripts/test.
 # Qt for Windows is cross-built once from Debian's own qt6-base source (the version of
 # qt6-base-dev) into a cache folder outside the tree and reused by later runs.
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 VAK_WIN_CACHE=${VAK_WIN_CACHE:-$HOME/.cache/vak-windows}
 VAK_WIN_QT=$VAK_WIN_CACHE/qt6-mingw64
 VAK_WIN_TRIPLET=x86_64-w64-mingw32
@@ -8,16 +9,7 @@ VAK_WIN_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils
                   dpkg-dev wine wine64 cmake ninja-build zip unzip x11-apps imagemagick)
 
 vak_win_install_missing() {
-  local missing=()
-  for package in "${VAK_WIN_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+  vak_install_packages "${VAK_WIN_PACKAGES[@]}"
 }
 
 vak_win_qt_ready() { [ -f "$VAK_WIN_QT/.complete" ]; }
