@@ -55,6 +55,8 @@ bool CGroupApp::InitInstance()
     CMainDlg mainDlg(messages, context);
     disconnect(startup);
     connect(&watcher, &CTerminationWatcher::terminationRequested, &mainDlg, &CMainDlg::OnTerminationRequested);
+    // The session's end does not wait for the closing to come round in the event loop.
+    connect(this, &QGuiApplication::commitDataRequest, &mainDlg, &CMainDlg::SaveForSessionEnd);
     if (!TerminationRequested())
         mainDlg.exec();
     // The modal run can also end without the closing sequence (the application was told to

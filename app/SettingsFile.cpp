@@ -87,9 +87,9 @@ bool KeyValueOf(const std::string& line, std::string& key, std::string& value)
 
 std::string SettingsPathBesideExecutable(const std::string& executablePath)
 {
-    fs::path path = PathFromUtf8(executablePath);
-    path.replace_extension(".ini");
-    return Utf8FromPath(path);
+    // Cut from the text itself, so that the path keeps the separators it was given.
+    const std::string extension = Utf8FromPath(PathFromUtf8(executablePath).extension());
+    return executablePath.substr(0, executablePath.size() - extension.size()) + ".ini";
 }
 
 std::string UserSettingsPath(const std::string& name)

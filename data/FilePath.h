@@ -14,9 +14,10 @@ inline std::filesystem::path PathFromUtf8(std::string_view utf8)
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+// With "/" between the names on every system, as Qt writes paths (Windows takes both).
 inline std::string Utf8FromPath(const std::filesystem::path& path)
 {
-    const std::u8string utf8 = path.u8string();
+    const std::u8string utf8 = path.generic_u8string();
     return std::string(utf8.begin(), utf8.end());
 }
 

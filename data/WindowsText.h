@@ -52,7 +52,7 @@ inline std::string AnsiPathOf(const std::string& utf8Path)
     std::string ansi;
     if (ExactAnsiFromUtf8(utf8Path, ansi))
         return ansi;
-    const std::wstring wide = WideFromUtf8(utf8Path);
+    const std::wstring wide = PathFromUtf8(utf8Path).make_preferred().wstring();
     std::wstring shortPath(MAX_PATH, L'\0');
     DWORD length = ::GetShortPathNameW(wide.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
     if (length > shortPath.size()) {

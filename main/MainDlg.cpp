@@ -298,12 +298,17 @@ bool CMainDlg::CloseSequence()
         return false;
     if (m_bLoaded)
         FreeGroupData();
-    if (m_context.settings)
-        m_context.settings->WriteProfileStrings(SETTINGS_SECTION,
-                                                {{KEY_LOAD_PATH, m_strPath}, {KEY_POST, m_strLastEntered}});
+    RememberInSettings();
     m_bClosed = true;
     QDialog::done(QDialog::Rejected);
     return true;
+}
+
+void CMainDlg::RememberInSettings() const
+{
+    if (m_context.settings)
+        m_context.settings->WriteProfileStrings(SETTINGS_SECTION,
+                                                {{KEY_LOAD_PATH, m_strPath}, {KEY_POST, m_strLastEntered}});
 }
 
 // Saves the loaded group into its own file when anything in it changed since loading, as
@@ -384,6 +389,20 @@ void CMainDlg::OnTerminationRequested()
         return;
     }
     CloseUnattended();
+}
+
+void CMainDlg::SaveForSessionEnd()
+{
+    if (m_bClosed)
+        return;
+    m_bUnattended = true;
+    m_messages.SetUnattended(true);
+    // Closing a modal window hides it, so the next one down comes up; a few levels at most.
+    constexpr int MAX_NESTED_WINDOWS = 8;
+    for (int i = 0; i < MAX_NESTED_WINDOWS && CloseActiveModalWindow(this); ++i) {
+    }
+    SaveWork();
+    RememberInSettings();
 }
 
 void CMainDlg::keyPressEvent(QKeyEvent* event)

@@ -96,6 +96,11 @@ public slots:
     // The system asked the program to end: close any open modal window and run the closing
     // sequence without questions as soon as no command is in progress.
     void OnTerminationRequested();
+    // The desktop session is ending: the system may end the process as soon as this returns, so
+    // the work is saved now, inside the command in progress. Every open modal window is closed
+    // (an open report keeps what was typed) and the group and the settings are written; the
+    // window itself closes when the request's own closing runs.
+    void SaveForSessionEnd();
 
 protected:
     // Runs the report entry dialog for publisher p. Returns false only when the dialog could
@@ -114,6 +119,7 @@ private:
     bool SaveWork();
     bool SaveKeptCopy();
     bool CloseSequence();
+    void RememberInSettings() const;
     bool AskYesNo(const std::string& text, bool answerWhenUnattended, MsgAnswer defaultAnswer = MsgAnswer::Yes);
     void ShowContacts();
     void ShowListButtons();

@@ -6,7 +6,8 @@ VAK_WIN_CACHE=${VAK_WIN_CACHE:-$HOME/.cache/vak-windows}
 VAK_WIN_QT=$VAK_WIN_CACHE/qt6-mingw64
 VAK_WIN_TRIPLET=x86_64-w64-mingw32
 VAK_WIN_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                  dpkg-dev wine wine64 cmake ninja-build zip unzip x11-apps imagemagick)
+                  dpkg-dev wine wine64 cmake ninja-build zip unzip x11-apps imagemagick
+                  fonts-wine qt6-translations-l10n poppler-utils)
 
 vak_win_install_missing() {
   vak_install_packages "${VAK_WIN_PACKAGES[@]}"
@@ -58,7 +59,7 @@ vak_win_build_qt() {
   cmake --build "$work/build" -j"$(nproc)" >"$work/build.log" 2>&1 || { tail -n 30 "$work/build.log"; return 1; }
   cmake --install "$work/build" >/dev/null
   touch "$VAK_WIN_QT/.complete"
-  rm -rf "$work/build"
+  rm -rf "$work"
 }
 
 # Configures and builds the tree for Windows into DIR: "gui" with Qt from the cache (Vak.exe,
@@ -103,6 +104,13 @@ vak_win_env() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1 || true
+  fi
+  # Wine's own Tahoma, which its dialog font "MS Shell Dlg" stands for, where programs find it;
+  # without it Qt draws the dialogs in whatever serif font comes closest.
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  if [ ! -f "$fonts/tahoma.ttf" ] && [ -f /usr/share/wine/fonts/tahoma.ttf ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/tahoma*.ttf "$fonts/"
   fi
 }
 

@@ -299,7 +299,7 @@ TEST_F(ClosingTest, TerminationSignalClosesWithoutQuestionsAndKeepsTypedReportsB
 
     const std::vector<std::uint8_t> theirs = ReadFile(path);
 
-    std::raise(SIGTERM);
+    AskToEnd(watcher);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
     EXPECT_TRUE(m_boxes->Shown().isEmpty());
     // Nobody was asked, so their newer file stays and our reports are kept beside it.
@@ -320,7 +320,7 @@ TEST_F(ClosingTest, TerminationWhileAMessageBoxIsOpenClosesItAndThenTheWindow)
     bool boxWasOpen = false;
     QTimer::singleShot(50, [&] {
         boxWasOpen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
-        std::raise(SIGHUP);
+        AskToEnd(watcher, /*hangUp=*/true);
     });
     Click(IDC_HELP_TIPS);
     m_boxes.emplace();
@@ -328,6 +328,28 @@ TEST_F(ClosingTest, TerminationWhileAMessageBoxIsOpenClosesItAndThenTheWindow)
     EXPECT_TRUE(boxWasOpen);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.IsClosed(); }, 2000));
     EXPECT_EQ(SavedHours(dlg.m_strPath, 2), 6);
+}
+
+TEST_F(ClosingTest, SessionEndSavesBeforeItReturnsWhileAModalWindowIsOpen)
+{
+    CTerminationWatcher watcher;
+    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+    EnterHours(dlg, 2, 6);
+    m_boxes.reset();
+    int savedHours = -1;
+    bool boxClosed = false;
+    QTimer::singleShot(50, [&] {
+        // Inside the tips box's own event loop, as the system's message arrives there.
+        watcher.Request();
+        dlg.SaveForSessionEnd();
+        boxClosed = QApplication::activeModalWidget() == nullptr;
+        savedHours = SavedHours(dlg.m_strPath, 2);
+    });
+    Click(IDC_HELP_TIPS);
+    m_boxes.emplace();
+    EXPECT_TRUE(boxClosed);
+    EXPECT_EQ(savedHours, 6) << "the reports are on the disk before the request returns";
+    EXPECT_EQ(m_settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), dlg.m_strPath);
 }
 
 TEST_F(ClosingTest, GroupThatWasOnlyLookedAtIsNeverRewritten)

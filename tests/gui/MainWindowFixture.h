@@ -6,6 +6,7 @@
 #include "app/MessageBox.h"
 #include "app/PrinterChoice.h"
 #include "app/SettingsFile.h"
+#include "app/Termination.h"
 #include "fixtures/GroupBuilder.h"
 #include "mail/MapiMessage.h"
 #include "main/FileDlg.h"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <ostream>
 #include <memory>
@@ -42,6 +44,17 @@ inline void PrintTo(const QStringList& texts, std::ostream* out)
 }
 
 namespace vak::test {
+
+// The system asks the program to end: SIGTERM (or SIGHUP) on Linux; on Windows the end of the
+// session, which reaches the watcher as Request.
+inline void AskToEnd([[maybe_unused]] CTerminationWatcher& watcher, [[maybe_unused]] bool hangUp = false)
+{
+#ifdef _WIN32
+    watcher.Request();
+#else
+    std::raise(hangUp ? SIGHUP : SIGTERM);
+#endif
+}
 
 // Records every call it is asked to place; `answer` other than Requested acts as a machine
 // without service (or with a broken one).

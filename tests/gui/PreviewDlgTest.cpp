@@ -156,6 +156,7 @@ TEST_F(PreviewTest, PrintsTheWholeSheetOnThePrinterChosenInSetupWhateverPageIsSh
     EXPECT_TRUE(m_boxes->Shown().isEmpty());
 
     // Two pages, each with its heading; page 2 starts with publisher 33.
+    SKIP_PDF_TEXT_UNDER_WINDOWS();
     const QString text = PdfText(pdf);
     EXPECT_EQ(text.count(QStringLiteral("Kontakty pro výběr zpráv - Březen")), 2);
     EXPECT_TRUE(text.contains(QStringLiteral("Příjmení1, Jméno1")));
