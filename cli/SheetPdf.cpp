@@ -30,8 +30,11 @@ bool CanDrawSheetPdf()
 bool DrawSheetPdf(CGroupData& group, std::vector<std::uint8_t>& pdf)
 {
     // A PDF needs no display: whatever platform the environment names (xcb without a display
-    // would abort), the offscreen one draws it.
+    // would abort), the offscreen one draws it. Windows' own platform needs no display either,
+    // and Qt's offscreen one has no fonts there (its text comes out as boxes).
+#ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qInstallMessageHandler(KeepOnlyCriticalMessages);
     int argc = 1;
     char name[] = "vak-cli";

@@ -216,8 +216,8 @@ TEST_F(GroupFileTest, CreateErrorNamesAbsolutePathsAsTheyAreAndPrefixesRelativeO
 
     messages.shown.clear();
     EXPECT_FALSE(group.SaveGroupFile("no-such-folder/a.t19"));
-    const auto expected = std::filesystem::current_path() / "no-such-folder/a.t19";
-    EXPECT_EQ(messages.shown, FormatText(ResString(IDS_CREATE_ERROR), expected.string()) + "\n");
+    const std::string expected = Utf8FromPath(std::filesystem::current_path()) + "/no-such-folder/a.t19";
+    EXPECT_EQ(messages.shown, FormatText(ResString(IDS_CREATE_ERROR), expected) + "\n");
 }
 
 TEST_F(GroupFileTest, ChangeOnDiskSinceLoadingIsNoticed)
