@@ -100,7 +100,14 @@ def main():
         pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_LIST) and not c.name],
         "every control named")
 
-    # Alt+M opens the month list; Up shows October, whose warning is announced.
+    # Alt+M opens the month list; Up shows October, whose warning is announced. The keys go to
+    # the entry dialog's own window, looked up for each key (its window id changes as the month
+    # list opens): sent to the main window, which the dialog blocks, they were now and then lost.
+    def entry_keys(*names):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + entry.name],
+                               capture_output=True, text=True, timeout=10).stdout.split()
+        keys(found[0] if found else window_id, *names)
+
     announced = []
 
     def on_showing(event):
@@ -110,8 +117,8 @@ def main():
 
     pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     # A button pressed by its mnemonic is clicked after its pressed look has shown.
-    threading.Timer(0.5, keys, (window_id, "alt+m")).start()
-    threading.Timer(1.5, keys, (window_id, "Up")).start()
+    threading.Timer(1.0, entry_keys, ("alt+m",)).start()
+    threading.Timer(2.5, entry_keys, ("Up",)).start()
     give_up = threading.Timer(WAIT_SECONDS / 2, pyatspi.Registry.stop)
     give_up.start()
     pyatspi.Registry.start()
