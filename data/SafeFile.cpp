@@ -51,6 +51,17 @@ fs::path ResolveTarget(const fs::path& path)
     return path;
 }
 
+TemporaryNames::TemporaryNames() : m_random(std::random_device{}()) {}
+
+fs::path TemporaryNames::Next(const fs::path& folder)
+{
+    static constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = ".vak";
+    for (int i = 0; i < 6; ++i)
+        name += LETTERS[m_random() % (sizeof LETTERS - 1)];
+    return folder / name;
+}
+
 fs::path FolderOf(const fs::path& target)
 {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 namespace vak {
@@ -18,6 +19,18 @@ std::filesystem::path ResolveTarget(const std::filesystem::path& path);
 
 // The folder a file is in ("." for a bare name).
 std::filesystem::path FolderOf(const std::filesystem::path& target);
+
+// Names for the new file written beside a target: ".vak" and six random letters or digits,
+// short enough beside any file name the system accepts. Each Next is a fresh candidate.
+class TemporaryNames {
+public:
+    static constexpr int ATTEMPTS = 20;  // candidates tried before giving up
+    TemporaryNames();
+    std::filesystem::path Next(const std::filesystem::path& folder);
+
+private:
+    std::mt19937 m_random;
+};
 
 // Replaces the file at `target` (a link there is replaced itself) with `bytes`, keeping the old
 // file until the new one is complete and on the disk (per platform).

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <utility>
 
 #include <fcntl.h>
@@ -79,18 +78,12 @@ bool MayOverwrite(const fs::path& target, const struct stat& info, std::error_co
     return true;
 }
 
-// Creates a new file in `folder` under a short random name (short enough beside any file name
-// the system accepts) that no other file has.
+// Creates a new file in `folder` under a temporary name that no other file has.
 Descriptor CreateTemporary(const fs::path& folder, fs::path& created)
 {
-    static constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        std::string name = ".vak";
-        for (int i = 0; i < 6; ++i)
-            name += LETTERS[random() % (sizeof LETTERS - 1)];
-        const fs::path candidate = folder / name;
+    TemporaryNames names;
+    for (int attempt = 0; attempt < TemporaryNames::ATTEMPTS; ++attempt) {
+        const fs::path candidate = names.Next(folder);
         // O_EXCL: fail when the name exists, so no other file is ever overwritten.
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {

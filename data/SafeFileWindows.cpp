@@ -13,8 +13,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
-#include <random>
 #include <utility>
 
 namespace vak {
@@ -146,17 +144,12 @@ bool WriteAll(HANDLE handle, std::span<const std::uint8_t> bytes)
     return true;
 }
 
-// Creates a new file in `folder` under a short random name no other file has.
+// Creates a new file in `folder` under a temporary name that no other file has.
 Handle CreateTemporary(const fs::path& folder, fs::path& created)
 {
-    static constexpr wchar_t LETTERS[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        std::wstring name = L".vak";
-        for (int i = 0; i < 6; ++i)
-            name += LETTERS[random() % (std::size(LETTERS) - 1)];
-        const fs::path candidate = folder / name;
+    TemporaryNames names;
+    for (int attempt = 0; attempt < TemporaryNames::ATTEMPTS; ++attempt) {
+        const fs::path candidate = names.Next(folder);
         // CREATE_NEW: fail when the name exists, so no other file is ever overwritten.
         HANDLE handle = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
