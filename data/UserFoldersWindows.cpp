@@ -15,7 +15,7 @@ std::string WindowsUserFolder(const wchar_t* variable)
     const wchar_t* value = ::_wgetenv(variable);
     if (value != nullptr && *value != L'\0')
         return Utf8FromPath(std::filesystem::path(value));
-    // Without the variable, the folder of the program's own settings beside the current folder.
+    // Without the variable (it is always set in a Windows session): the current folder.
     return ".";
 }
 

@@ -17,14 +17,6 @@ public:
     virtual CallRequest RequestMakeCall(const QString& number, const QString& calledParty) = 0;
 };
 
-// The Linux desktop's service: the handler registered for tel: URIs, asked for with
-// `xdg-mime query default x-scheme-handler/tel` and started with `xdg-open tel:NUMBER`.
-// The called party's name has no place in a tel: URI and is not passed.
-class CXdgTelephony : public CTelephony {
-public:
-    CallRequest RequestMakeCall(const QString& number, const QString& calledParty) override;
-};
-
 #ifdef _WIN32
 // Windows' assisted telephony (tapiRequestMakeCall of tapi32.dll).
 class CTapiTelephony : public CTelephony {
@@ -36,8 +28,14 @@ public:
 };
 using CPlatformTelephony = CTapiTelephony;
 #else
+// The Linux desktop's service: the handler registered for tel: URIs, asked for with
+// `xdg-mime query default x-scheme-handler/tel` and started with `xdg-open tel:NUMBER`.
+// The called party's name has no place in a tel: URI and is not passed.
+class CXdgTelephony : public CTelephony {
+public:
+    CallRequest RequestMakeCall(const QString& number, const QString& calledParty) override;
+};
 using CPlatformTelephony = CXdgTelephony;
-#endif
 
 // The desktop entry the desktop names for `scheme` URIs ("tel", "mailto"), as
 // `xdg-mime query default x-scheme-handler/SCHEME` tells; empty when there is none.
@@ -46,6 +44,7 @@ bool HasSchemeHandler(const QString& scheme);
 
 // "tel:" followed by the number exactly as stored, percent-encoded (spaces become %20).
 QString TelUri(const QString& number);
+#endif
 
 // Asks `telephony` to dial `number`; shows "Telephone service not available" when there is no
 // service and "bad procaddress" when its library lacks the function.
