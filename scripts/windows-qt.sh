@@ -15,21 +15,45 @@ vak_win_install_missing() {
 
 vak_win_qt_ready() { [ -f "$VAK_WIN_QT/.complete" ]; }
 
-# Downloads qt6-base's source without touching the system's apt setup: a private deb-src list.
+# The system's own apt sources turned into deb-src entries in a private list, so a mirror or
+# proxy configured on the machine is used and the system's apt setup stays untouched. Prints
+# nothing and fails when the system names no source.
+vak_win_write_source_list() {
+  local out=$1 written=0 file
+  : >"$out/system-src.list"
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$file" ] || continue
+    # deb822 stanzas: the same URIs, suites, components and keyring, as source packages.
+    sed -e 's/^Types:.*/Types: deb-src/' "$file" >"$out/$(basename "$file")"
+    written=1
+  done
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$file" ] || continue
+    if grep -Eq '^[[:space:]]*deb[[:space:]]' "$file"; then
+      sed -n -E 's/^[[:space:]]*deb([[:space:]])/deb-src\1/p' "$file" >>"$out/system-src.list"
+      written=1
+    fi
+  done
+  [ "$written" = 1 ]
+}
+
+# Downloads qt6-base's source through the system's apt sources without touching its apt setup.
 vak_win_fetch_qt_source() {
   local work=$1
+  rm -rf "$work/apt"
   mkdir -p "$work/apt/sources" "$work/apt/lists/partial"
-  cat >"$work/apt/sources/debian-src.sources" <<SOURCES
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-  local apt=(-o Dir::Etc::SourceParts="$work/apt/sources" -o Dir::Etc::SourceList=/dev/null
+  if ! vak_win_write_source_list "$work/apt/sources"; then
+    echo "No apt source is configured (/etc/apt/sources.list, /etc/apt/sources.list.d/): Qt's source cannot be fetched." >&2
+    return 1
+  fi
+  local apt=(-o Dir::Etc::SourceParts="$work/apt/sources" -o Dir::Etc::SourceList="$work/apt/sources/system-src.list"
              -o Dir::State::Lists="$work/apt/lists")
-  apt-get "${apt[@]}" update -qq
-  (cd "$work" && apt-get "${apt[@]}" source --download-only qt6-base >/dev/null)
+  # A third-party source without source packages only warns; the download below decides.
+  apt-get "${apt[@]}" update -qq || true
+  if ! (cd "$work" && apt-get "${apt[@]}" source --download-only qt6-base >/dev/null); then
+    echo "qt6-base's source is not offered by the system's apt sources (see above)." >&2
+    return 1
+  fi
   rm -rf "$work/src"
   (cd "$work" && dpkg-source -x qt6-base_*.dsc src >/dev/null)
 }
