@@ -322,9 +322,9 @@ int CGroupData::GetNote(int p, int m, int s, std::string& text) const
     return n;
 }
 
-// A note number is taken only for a text that is stored: a new one while the table has room
-// (the number NOTES_FULL itself could never carry text), else an empty record that no month
-// links, such as a number an earlier version reserved and left.
+// A note number is taken only for a text that is stored: a new one while the table has room,
+// else a free record (empty, linked by no month), such as a number an earlier version reserved
+// and left. The number NOTES_FULL and those after it never carry text.
 int CGroupData::TakeNoteNumber()
 {
     if (m_nNotes + 1 < NOTES_FULL) {
@@ -332,10 +332,20 @@ int CGroupData::TakeNoteNumber()
         std::memset(NoteRecord(m_nNotes - 1), 0, NOTE_SIZE);
         return m_nNotes;
     }
-    for (int n = 1; n <= m_nNotes; ++n)
-        if (NoteRecord(n - 1)[0] == 0 && !IsNoteLinked(n))
+    for (int n = 1; n <= LastTextNote(); ++n)
+        if (IsNoteFree(n))
             return n;
     return 0;
+}
+
+int CGroupData::LastTextNote() const
+{
+    return std::min<int>(m_nNotes, NOTES_FULL - 1);
+}
+
+bool CGroupData::IsNoteFree(int n) const
+{
+    return NoteRecord(n - 1)[0] == 0 && !IsNoteLinked(n);
 }
 
 // Whether any month of any publisher, in any year slot, refers to note number n.
@@ -349,31 +359,54 @@ bool CGroupData::IsNoteLinked(int n) const
     return false;
 }
 
-int CGroupData::PutNote(int p, int m, int s, int n, const std::string& text)
+// The month lets go of its note; a record no month links any more is erased, so that a deleted
+// note does not travel to the secretary and its record is free again.
+void CGroupData::UnlinkNote(int p, int m, int s)
 {
-    if (text.empty() || text.front() == ' ') {
-        if (GetNoteSlot(p, m, s) != 0)
-            m_bEntered = true;
-        SetNoteSlot(p, m, s, 0);
+    const int n = GetNoteSlot(p, m, s);
+    if (n == 0)
+        return;
+    SetNoteSlot(p, m, s, 0);
+    m_bEntered = true;
+    if (n <= m_nNotes && !IsNoteLinked(n))
+        std::memset(NoteRecord(n - 1), 0, NOTE_SIZE);
+}
+
+int CGroupData::PutNote(int p, int m, int s, int n, const std::string& typed)
+{
+    const std::string text = StoredNoteText(typed);
+    if (text.empty()) {
+        UnlinkNote(p, m, s);
         return 0;
     }
-    // The month's own note is rewritten where it is; a month without one gets a number now.
-    // A table that has reached its limit takes no text at all.
-    if (m_nNotes < NOTES_FULL && (n < 1 || n > m_nNotes))
+    // The month's own note is rewritten where it is, as is a free record the caller names (the
+    // month's note cleared and typed again); otherwise the text gets a number now.
+    const bool inPlace = n >= 1 && n <= LastTextNote() && (GetNoteSlot(p, m, s) == n || IsNoteFree(n));
+    if (!inPlace)
         n = TakeNoteNumber();
-    if (m_nNotes >= NOTES_FULL || n == 0) {
+    if (n == 0) {
         // The month keeps the note it had; the caller keeps the typed text for the user.
         m_messages.Show(TEXT_NOTES_FULL, MsgButtons::Ok, MsgIcon::Warning);
         return 0;
     }
-    std::string bytes = Utf8ToCp1250(text);
-    bytes.resize(std::min(bytes.size(), NOTE_TEXT_LEN));
+    const std::string bytes = Utf8ToCp1250(text);
     std::uint8_t* note = NoteRecord(n - 1);
     std::memset(note, 0, NOTE_TEXT_LEN + 1);
     std::memcpy(note, bytes.data(), bytes.size());
+    const int previous = GetNoteSlot(p, m, s);
+    if (previous != n)
+        UnlinkNote(p, m, s);
     SetNoteSlot(p, m, s, static_cast<std::uint16_t>(n));
     m_bEntered = true;
     return 1;
+}
+
+std::string StoredNoteText(std::string_view typed)
+{
+    const std::size_t first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return Cp1250ToUtf8(Utf8ToCp1250(std::string(typed.substr(first))).substr(0, NOTE_TEXT_LEN));
 }
 
 void CGroupData::SetLateMark(int p, int m)

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -23,6 +24,9 @@ enum class LoadStatus {
     Refused,    // the file is not a valid group file: empty group, message shown
     LowMemory,  // the buffers could not be allocated: empty group, "Low Memory" shown
 };
+
+// A typed note as the note table keeps it: without its leading blanks, cut to 36 characters.
+std::string StoredNoteText(std::string_view typed);
 
 class CGroupData {
 public:
@@ -65,10 +69,12 @@ public:
     std::uint16_t GetMonthValue(int p, int m, int s, int field) const;
     // The note text of the month (empty when it has none) and its note number, or 0.
     int GetNote(int p, int m, int s, std::string& text) const;
-    // Stores `text` as the month's note: into note n when that is the month's own note,
-    // otherwise under a number taken now, and links the month to it. Returns 1 when stored. An
-    // empty text, or one beginning with a blank, clears the month's note and returns 0; a text
-    // for which no note number is left returns 0 after "Mimo prostor pro poznámky".
+    // Stores `text` as StoredNoteText keeps it, as the month's note: into note n when that is
+    // the month's own note or a free record, otherwise under a number taken now (a new one, or
+    // a free record once the table is full), and links the month to it. Returns 1 when stored.
+    // A text of blanks only clears the month's note (a record no month links any more is
+    // erased) and returns 0; a text for which no note number is left returns 0 after "Mimo
+    // prostor pro poznámky", the month keeping its note.
     int PutNote(int p, int m, int s, int n, const std::string& text);
     void SetLateMark(int p, int m);
     bool HasLateMark(int p, int m) const;
@@ -140,7 +146,10 @@ private:
     void CopyGroupBytes(std::span<const std::uint8_t> bytes);
     void RefuseFile(const std::string& path);
     int TakeNoteNumber();
+    int LastTextNote() const;   // the highest note number that may carry text
+    bool IsNoteFree(int n) const;
     bool IsNoteLinked(int n) const;
+    void UnlinkNote(int p, int m, int s);
 
     MessageSink& m_messages;
     CivilDate m_today;

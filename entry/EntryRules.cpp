@@ -161,11 +161,6 @@ std::string TrimBlanks(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string CutNoteText(const std::string& text)
-{
-    return Cp1250ToUtf8(Utf8ToCp1250(text).substr(0, NOTE_TEXT_LEN));
-}
-
 std::string WithoutControlCharacters(const std::string& text)
 {
     std::string result;

@@ -74,9 +74,6 @@ Warning BuildWarning(const WarningInput& input);
 // The text without the blanks and tabs at both ends.
 std::string TrimBlanks(std::string_view text);
 
-// The first 36 characters of a note as the note table keeps them.
-std::string CutNoteText(const std::string& text);
-
 // The note text without control characters (a pasted tab or line break).
 std::string WithoutControlCharacters(const std::string& text);
 

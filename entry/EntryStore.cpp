@@ -44,11 +44,10 @@ void CEntryDlg::OnNoteKillFocus()
 // shown): the field then stays open with the text as typed.
 bool CEntryDlg::StoreNoteField()
 {
-    const std::string text = WithoutControlCharacters(Field(IDC_NOTE)->text().toStdString());
-    const std::string note = CutNoteText(text);
+    // What is kept is what the field then shows: the text without leading blanks, cut to size.
+    const std::string note = StoredNoteText(WithoutControlCharacters(Field(IDC_NOTE)->text().toStdString()));
     const int s = ShownSlot();
-    const bool cleared = note.empty() || note.front() == ' ';
-    if (!m_main.PutNote(m_nPublisher, m_nShownMonth, s, m_nNoteNumber, note) && !cleared)
+    if (!m_main.PutNote(m_nPublisher, m_nShownMonth, s, m_nNoteNumber, note) && !note.empty())
         return false;
     m_controls.Show(IDC_NOTE, false);
     m_controls.Show(IDC_CHANGE_MONTH, true);
@@ -60,7 +59,7 @@ bool CEntryDlg::StoreNoteField()
     m_record.SetNoteSlot(m_nShownMonth, s, slot);
     if (slot != 0)
         m_nNoteNumber = slot;
-    if (TrimBlanks(text).empty())
+    if (note.empty())
         m_nCredit = 0;
     UpdateCredit(LeadingNumber(Field(IDC_HOURS)->text().toStdString()));
     return true;

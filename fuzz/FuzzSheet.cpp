@@ -137,8 +137,8 @@ void RunEntryRules(const std::string& text, const std::string& name)
     Check(again.hours == hours.hours && again.quarters == hours.quarters);
     const vak::CountValue count = vak::ValidateCount(text, 0, 999);
     Check(count.check != vak::CountCheck::Ok || count.value <= 999);
-    const std::string note = vak::CutNoteText(vak::WithoutControlCharacters(text));
-    Check(IsUtf8(note) && vak::Cp1250Length(note) <= 36);
+    const std::string note = vak::StoredNoteText(vak::WithoutControlCharacters(text));
+    Check(IsUtf8(note) && vak::Cp1250Length(note) <= 36 && (note.empty() || note.front() != ' '));
     Check(std::none_of(note.begin(), note.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
     const vak::CreditValue credit = vak::ComputeCredit(hours.hours, static_cast<std::uint8_t>(text.size()), note);
     Check(IsUtf8(credit.note) && IsUtf8(credit.label));

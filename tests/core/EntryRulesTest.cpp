@@ -56,6 +56,7 @@ TEST(CreditTest, HoursAndCreditStayWithin75UnlessTheNoteSaysOtherwise)
         {"bang lifts the cap", 60, 0, "50!", 50, "50!", "( + 50 Hod )"},
         {"bang past position 5 does not", 60, 0, "50 abc!", 15, "50 abc!", "( + 15 Hod )"},
         {"star past position 4 does not", 60, 0, "12345*", 15, "12345*", "( + 15 Hod )"},
+        {"star in the first position does not", 60, 30, "*", 15, "*", "( + 15 Hod )"},
         {"no room at 80 hours", 80, 0, "10", 0, "10", ""},
         {"a zero report", 10, 20, "0", 0, "0", ""},
         {"three digits, low byte", 0, 0, "3001!", 44, "3001!", "( + 44 Hod )"},

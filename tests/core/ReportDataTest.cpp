@@ -124,26 +124,33 @@ TEST_F(ReportDataTest, StoredNoteIsLinkedAndItsTextReadBack)
 
 // Which note a text goes into. Publisher 1's July (slot 0) starts with note slot `slot`; notes
 // 1..`notes` exist, the first `filled` of them with text, and publisher 2 links note `linked`.
+// Afterwards note `erased` (0: none) is all zero.
 struct PutNoteCase {
     const char* name;
     int notes, filled, linked, slot, n;
     const char* text;
     int result, slotAfter, notesAfter;
     bool fullMessage;
+    int erased = 0;
 };
 
-TEST_F(ReportDataTest, NoteTextTakesTheMonthsNoteANewNumberOrAnUnusedRecord)
+TEST_F(ReportDataTest, NoteTextTakesTheMonthsNoteANewNumberOrAFreeRecord)
 {
     const PutNoteCase cases[] = {
         {"new number", 5, 5, 0, 0, 0, "x", 1, 6, 6, false},
-        {"the month's own note, also cleared before", 5, 5, 0, 0, 2, "x", 1, 2, 5, false},
+        {"the month's own note", 5, 5, 0, 2, 2, "x", 1, 2, 5, false},
+        {"its note cleared before, now free", 5, 1, 0, 0, 2, "x", 1, 2, 5, false},
+        {"a record with another text is not written over", 5, 5, 0, 0, 2, "x", 1, 6, 6, false},
         {"a slot beyond the table is no note", 1, 1, 0, 9, 9, "x", 1, 2, 2, false},
-        {"leading blank clears", 5, 5, 0, 3, 3, " x", 0, 0, 5, false},
-        {"empty clears", 5, 5, 0, 3, 3, "", 0, 0, 5, false},
-        {"253 notes: an empty record nobody links", 253, 250, 251, 0, 0, "x", 1, 252, 253, false},
+        {"leading blanks are dropped", 5, 5, 0, 3, 3, "  x", 1, 3, 5, false},
+        {"blanks only clear and erase the note", 5, 5, 0, 3, 3, " \t ", 0, 0, 5, false, 3},
+        {"empty clears; another month's link keeps the note", 5, 5, 3, 3, 3, "", 0, 0, 5, false},
+        {"253 notes: a free record", 253, 250, 251, 0, 0, "x", 1, 252, 253, false},
         {"253 notes, all used", 253, 252, 253, 0, 0, "x", 0, 0, 253, true},
-        {"254 notes: nothing is stored", 254, 1, 0, 1, 1, "x", 0, 1, 254, true},
-        {"254 notes: clearing still works", 254, 1, 0, 1, 1, "", 0, 0, 254, false},
+        {"254 notes: edited in place", 254, 253, 0, 1, 1, "x", 1, 1, 254, false},
+        {"254 notes: a free record", 254, 200, 0, 0, 0, "x", 1, 201, 254, false},
+        {"254 notes: number 254 carries no text", 254, 253, 0, 0, 254, "x", 0, 0, 254, true},
+        {"254 notes: clearing still works", 254, 1, 0, 1, 1, "", 0, 0, 254, false, 1},
     };
     for (const PutNoteCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -159,7 +166,11 @@ TEST_F(ReportDataTest, NoteTextTakesTheMonthsNoteANewNumberOrAnUnusedRecord)
         EXPECT_EQ(group.m_nNotes, c.notesAfter);
         EXPECT_EQ(messages.shown, c.fullMessage ? std::string(TEXT_NOTES_FULL) + "\n" : "");
         if (c.result == 1) {
-            EXPECT_EQ(group.NoteRecord(c.slotAfter - 1)[0], 'x');
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(group.NoteRecord(c.slotAfter - 1))), "x");
+        }
+        if (c.erased != 0) {
+            EXPECT_EQ(std::vector<std::uint8_t>(group.NoteRecord(c.erased - 1), group.NoteRecord(c.erased - 1) + 48),
+                      std::vector<std::uint8_t>(48, 0));
         }
     }
 }

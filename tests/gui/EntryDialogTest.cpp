@@ -284,7 +284,7 @@ TEST_F(EntryDialogTest, ANoteTheFullTableCannotTakeStaysInItsFieldBehindARealMes
 {
     fixtures::GroupBuilder group = Group();
     for (int n = 0; n < 254; ++n)
-        group.AddNote("");
+        group.AddNote("jiná");
     OpenEntry(group);
     Alt('p');
     Keys("0");

@@ -55,12 +55,13 @@ struct NoteCase {
     const char* stored;  // "" when the month is left without a note
 };
 
-TEST_F(EntryNotesTest, NotesAreCutTo36CharactersAndALeadingBlankClearsThem)
+TEST_F(EntryNotesTest, NotesAreKeptWithoutLeadingBlanksAndCutTo36Characters)
 {
     const NoteCase cases[] = {
         {"new note", "", "Nemocná", "Nemocná"},
         {"40 characters", "", "Čtyřicet znaků: 012345678901234567890123", "Čtyřicet znaků: 01234567890123456789"},
-        {"leading blank", "Stará poznámka", " nová", ""},
+        {"leading blanks", "Stará poznámka", "  dovolená", "dovolená"},
+        {"blanks only", "Stará poznámka", "   ", ""},
         {"emptied", "Stará poznámka", "|", ""},
     };
     for (const NoteCase& c : cases) {
@@ -203,21 +204,32 @@ TEST_F(EntryNotesTest, ALateReportOfTheYearBeforeUsesThatYearsSlot)
     EXPECT_EQ(m_dlg->GetMonthValue(1, december, 1, FIELD_HOURS), 9);
 }
 
-TEST_F(EntryNotesTest, ANoteKeptByAFullNoteTableIsNotUnlinked)
+// A table of 254 notes, the most a file holds, is the usual state of a file in which earlier
+// programs reserved a number at every opening.
+TEST_F(EntryNotesTest, AFullNoteTableTakesEditsInPlaceButNoNewNote)
 {
     fixtures::GroupBuilder group = Group();
-    group.Publisher(1).Note(NEW_FORM_MONTH, 0, "Stará poznámka");
-    for (int n = 1; n < 254; ++n)
-        group.AddNote("");
+    group.Publisher(1).Note(NEW_FORM_MONTH, 0, "0");
+    for (int n = 2; n <= 254; ++n)
+        group.AddNote(n < 254 ? "jiná" : "");
     OpenEntry(group);
     Alt('p');
-    Keys("|||Nová\n");
+    Press(Qt::Key_End);
+    Keys(" nemoc\n");
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+    Alt('o');
+    ASSERT_FALSE(EntryOpen());
+    EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 1);
+    EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), "0 nemoc");
+
+    OpenEntry(group, 2);
+    Alt('p');
+    Keys("Nová\n");
     EXPECT_EQ(m_boxes->Last(), QStringLiteral("Mimo prostor pro poznámky"));
     EXPECT_TRUE(HasFocus(IDC_NOTE));
     Press(Qt::Key_Escape);
     ASSERT_FALSE(EntryOpen());
-    EXPECT_EQ(m_dlg->GetNoteSlot(1, NEW_FORM_MONTH, 0), 1);
-    EXPECT_EQ(StoredNote(*m_dlg, 1, NEW_FORM_MONTH, 0), "Stará poznámka");
+    EXPECT_EQ(m_dlg->GetNoteSlot(2, NEW_FORM_MONTH, 0), 0);
 }
 
 struct LateCase {
