@@ -141,16 +141,10 @@ int OnGroupAtMonth(const std::string& problem, const vak::SheetOptions& options,
     return work(group);
 }
 
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(vak::PathFromUtf8(a), vak::PathFromUtf8(b), error) && !error;
-}
-
 // The sheet of the loaded group as the PDF file `out`.
 int WriteSheet(vak::CGroupData& group, const std::string& groupFile, const std::string& out)
 {
-    if (SameFile(groupFile, out)) {
+    if (vak::IsSameFile(groupFile, out)) {
         std::cerr << PREFIX << "cannot write " << out << ": it is the group file itself.\n";
         return EXIT_WRITE;
     }

@@ -215,6 +215,12 @@ bool CGroupData::FileChangedSinceLoad() const
     return StampOf(m_strPath, GROUP_FILE_MAX_BYTES) != m_loadedStamp;
 }
 
+bool CGroupData::FileReplacedSinceLoad() const
+{
+    const FileStamp now = StampOf(m_strPath, GROUP_FILE_MAX_BYTES);
+    return now.exists && m_loadedStamp.exists && now.identity != m_loadedStamp.identity;
+}
+
 bool CGroupData::AllocGroupData()
 {
     try {

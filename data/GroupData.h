@@ -65,6 +65,9 @@ public:
     // Whether the loaded file changed on disk (size, modification time or content) since it was
     // loaded or last saved there.
     bool FileChangedSinceLoad() const;
+    // Whether the path now leads to another file than the one loaded or last saved there (a
+    // link planted at its name, another file moved there).
+    bool FileReplacedSinceLoad() const;
     // Reports and notes.
     std::uint16_t GetMonthValue(int p, int m, int s, int field) const;
     // The note text of the month (empty when it has none) and its note number, or 0.

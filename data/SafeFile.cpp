@@ -118,6 +118,17 @@ FileStamp StampOf(const std::string& path, std::size_t limit)
     return stamp;
 }
 
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    const fs::path first = PathFromUtf8(a), second = PathFromUtf8(b);
+    std::error_code error;
+    if (fs::exists(first, error) && fs::exists(second, error))
+        return fs::equivalent(first, second, error) && !error;
+    const fs::path firstFull = fs::weakly_canonical(first, error);
+    const fs::path secondFull = error ? fs::path() : fs::weakly_canonical(second, error);
+    return !error && firstFull == secondFull;
+}
+
 // Four lanes of multiply-rotate rounds over 8-byte words (the shape of xxHash64), the rest
 // byte by byte, and a final mix; fast enough to be taken at every load and save.
 std::uint64_t ContentDigest(std::span<const std::uint8_t> bytes)

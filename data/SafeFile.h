@@ -36,13 +36,22 @@ std::FILE* OpenRegularFile(const std::string& path, std::error_code& reason);
 // so that the ordinary error path reports it and removes its temporary file.
 void IgnoreFileSizeSignal();
 
+// Which file a path leads to: the device and inode on Linux, the volume and file index on
+// Windows. Another file moved to the name, or a link planted there, has another identity.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // Size, modification time and a digest of the content of a file, to tell whether another
-// program changed it (also a same-size copy whose time was restored).
+// program changed it (also a same-size copy whose time was restored), and which file it is.
 struct FileStamp {
     bool exists = false;
     std::uintmax_t size = 0;
     std::int64_t modified = 0;  // nanoseconds of the file's modification time
     std::uint64_t digest = 0;   // ContentDigest of the bytes read
+    FileIdentity identity;
     bool operator==(const FileStamp&) const = default;
 };
 
@@ -56,6 +65,10 @@ bool ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::
 
 // The stamp ReadFileStart gives for the file now; `exists` is false when it cannot be read.
 FileStamp StampOf(const std::string& path, std::size_t limit = WHOLE_FILE);
+
+// Whether `a` and `b` lead to the same file (following symbolic links); where either does not
+// exist, whether they are the same absolute path.
+bool IsSameFile(const std::string& a, const std::string& b);
 
 // A 64-bit digest of `bytes` that any changed byte changes (not meant to withstand forgery).
 std::uint64_t ContentDigest(std::span<const std::uint8_t> bytes);

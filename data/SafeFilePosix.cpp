@@ -240,6 +240,7 @@ bool SizeAndTimeOf(std::FILE* file, FileStamp& stamp, std::error_code& reason)
     }
     stamp.size = static_cast<std::uintmax_t>(info.st_size);
     stamp.modified = std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
     return true;
 }
 

@@ -298,6 +298,7 @@ bool SizeAndTimeOf(std::FILE* file, FileStamp& stamp, std::error_code& reason)
     const std::uint64_t ticks = (std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
                                 info.ftLastWriteTime.dwLowDateTime;
     stamp.modified = static_cast<std::int64_t>(ticks) * 100;
+    stamp.identity = {info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
     return true;
 }
 

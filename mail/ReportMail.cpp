@@ -1,14 +1,12 @@
 // Names and texts of the report-file mail and the reminder.
 #include "mail/ReportMail.h"
 
-#include "main/MainRules.h"
+#include "data/GroupPaths.h"
 #include "res/StringTable.h"
 
 namespace vak {
 
 namespace {
-
-constexpr const char* REPORT_EXTENSION = ".t19";
 
 std::string GroupText(int group)
 {
@@ -16,13 +14,6 @@ std::string GroupText(int group)
 }
 
 } // namespace
-
-std::string ReportFileName(const std::string& groupPath)
-{
-    if (!HasGroupExtension(groupPath))
-        return {};
-    return groupPath.substr(0, groupPath.size() - 4) + REPORT_EXTENSION;
-}
 
 std::string ReportMailSubject(int group, int month)
 {

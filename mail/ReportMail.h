@@ -9,10 +9,6 @@ namespace vak {
 inline constexpr const char* MAIL_ORIGINATOR = "Vak";
 inline constexpr const char* REMINDER_SUBJECT = "Report";
 
-// The report file beside the group file: the path with its ".t09" extension (any letter case)
-// changed to ".t19"; folder names are left as they are. Empty when `groupPath` is no group file.
-std::string ReportFileName(const std::string& groupPath);
-
 // "Sestavené soubory - Březen - Skupina 3" for group 3 and month 2.
 std::string ReportMailSubject(int group, int month);
 

@@ -14,7 +14,7 @@
 #include "data/UserFolders.h"
 #include "main/BusyScope.h"
 #include "entry/EntryDlg.h"
-#include "main/FileDlg.h"
+#include "app/FileDlg.h"
 #include "main/MainRules.h"
 #include "main/MonthSummaryDlg.h"
 #include "main/Telephony.h"
@@ -325,6 +325,10 @@ bool CMainDlg::SaveWork()
         SaveGroupFile(m_strPath);
         return true;
     }
+    // Another file at the group's name is never written over, nor is the file a planted link
+    // leads to: the reports are kept beside it.
+    if (FileReplacedSinceLoad())
+        return SaveKeptCopy();
     // Yes overwrites the other program's file, so Enter (the default) keeps it.
     if (FileChangedSinceLoad() && !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath),
                                    /*answerWhenUnattended=*/false, MsgAnswer::No))

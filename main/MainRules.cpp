@@ -37,18 +37,6 @@ std::size_t LastSeparator(const std::string& path)
 
 } // namespace
 
-bool HasGroupExtension(const std::string& path)
-{
-    const std::string extension = GROUP_EXTENSION;
-    if (path.size() < extension.size())
-        return false;
-    return std::equal(extension.begin(), extension.end(), path.end() - static_cast<std::ptrdiff_t>(extension.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
-
 std::string StartupGroupPath(const std::string& commandLine, const std::string& rememberedPath)
 {
     std::string path = commandLine;

@@ -2,6 +2,7 @@
 // addresses count, where the file dialog opens.
 #pragma once
 
+#include "data/GroupPaths.h"
 #include "data/PublisherName.h"
 
 #include <array>
@@ -10,11 +11,6 @@
 #include <string>
 
 namespace vak {
-
-inline constexpr const char* GROUP_EXTENSION = ".t09";
-
-// Whether the last four characters of `path` are ".t09" in any letter case.
-bool HasGroupExtension(const std::string& path);
 
 // The group-file path of the start-up: the command line with every double quote removed when
 // it ends in ".t09", otherwise the path remembered in the settings.

@@ -1,4 +1,5 @@
 // The report file's name, recipient lists and attachment positions of a mail message.
+#include "data/GroupPaths.h"
 #include "mail/MapiMessage.h"
 #include "mail/ReportMail.h"
 

@@ -9,7 +9,7 @@
 #include "app/Termination.h"
 #include "fixtures/GroupBuilder.h"
 #include "mail/MapiMessage.h"
-#include "main/FileDlg.h"
+#include "app/FileDlg.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 

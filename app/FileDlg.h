@@ -1,4 +1,5 @@
-// The file-open dialog for group files, and the script that answers it in tests.
+// The file dialogs: opening a group file and naming a file to save, and the script that answers
+// them in tests.
 #pragma once
 
 #include <QFileDialog>
@@ -16,6 +17,16 @@ public:
     // is left as it is.
     static QString GetOpenFileName(QWidget* parent, const QString& title, const QString& description,
                                    const QString& pattern, const QString& folder);
+    // Lets the user name a file to save, offering `suggested` (a full path) and adding the
+    // extension of `pattern` ("*.pdf") to a name typed without it; returns the full path, or an
+    // empty text when cancelled. Whether the file may be written is for the caller to check.
+    static QString GetSaveFileName(QWidget* parent, const QString& title, const QString& description,
+                                   const QString& pattern, const QString& suggested);
+
+private:
+    // The answer of the test script, when one runs; false when the dialog is to be shown.
+    static bool ScriptedAnswer(const QString& folder, QString& answer);
+    static QString Run(CFileDlg& dialog, const QString& description, const QString& pattern);
 };
 
 // Answers the file dialog without showing it, for tests.
