@@ -2,7 +2,6 @@
 #include "app/PrinterChoice.h"
 
 #include "app/MessageBox.h"
-#include "data/SafeFile.h"
 #include "res/StringTable.h"
 
 #include <QApplication>
@@ -31,9 +30,10 @@ QStringList CPrinterChoice::PrinterNames() const
 bool CPrinterChoice::RunSetupDialog(QPrinter& printer, QWidget* parent)
 {
     QPrintDialog dialog(&printer, parent);
-    // Setup only: the whole sheet is printed, so no page range, selection or current page;
-    // "print to file" stays, for a machine without a printer.
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // Setup only: the whole sheet is printed, so no page range, selection or current page. No
+    // "print to file" either: the dialog would open that file itself to check it (and hang on a
+    // FIFO); a PDF is saved through "Uložit jako PDF..." and Vak's own checks instead.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -61,7 +61,7 @@ std::unique_ptr<QPrinter> CPrinterChoice::NewPrinter(const QString& name) const
 // A chosen printer that was removed from the system since is no choice any more.
 void CPrinterChoice::DropVanishedChoice()
 {
-    if (!m_bChosen || m_pPrinter->outputFormat() == QPrinter::PdfFormat)
+    if (!m_bChosen)
         return;
     if (!PrinterNames().contains(m_pPrinter->printerName())) {
         m_pPrinter.reset();
@@ -118,22 +118,6 @@ PrintOutcome PrintOnPrinter(QPrinter& printer, const PageDrawing& draw)
     return {};
 }
 
-// A PDF file is drawn in memory and then written as every file Vak makes is, so that a full
-// disk, a device or a folder that takes no files leaves nothing half written and gives the
-// system's reason.
-PrintOutcome PrintToPdfFile(QPrinter& printer, const PageDrawing& draw, const std::string& title)
-{
-    QByteArray pdf;
-    if (!RenderPdf(draw, title, printer.pageLayout(), printer.resolution(), pdf))
-        return {false, {}};
-    std::error_code reason;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(pdf.constData());
-    if (!WriteFileSafely(printer.outputFileName().toStdString(), {bytes, static_cast<std::size_t>(pdf.size())},
-                         &reason, LinkAtName::Replace))
-        return {true, reason.message()};
-    return {};
-}
-
 } // namespace
 
 void PrintOnCurrentPrinter(CPrinterChoice* printers, QWidget* parent, const std::string& docName,
@@ -145,9 +129,8 @@ void PrintOnCurrentPrinter(CPrinterChoice* printers, QWidget* parent, const std:
         return;
     }
     printer->setDocName(QString::fromStdString(docName));
-    const bool toPdfFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintOutcome outcome = toPdfFile ? PrintToPdfFile(*printer, draw, docName) : PrintOnPrinter(*printer, draw);
+    const PrintOutcome outcome = PrintOnPrinter(*printer, draw);
     QApplication::restoreOverrideCursor();
     if (!outcome.started)
         VakMessageBox(parent, QString::fromLatin1(TEXT_NO_HDC), MsgButtons::Ok, MsgIcon::Warning);

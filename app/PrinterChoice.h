@@ -1,6 +1,5 @@
 // The application's printer choice: the printer and settings last chosen in the print-setup
-// dialog, else the system's default printer. A PDF file chosen as "print to file" counts as a
-// printer, so the sheet can be had without one.
+// dialog, else the system's default printer.
 #pragma once
 
 #include "print/SheetPrinting.h"

@@ -5,6 +5,7 @@
 #include "app/PrinterChoice.h"
 #include "app/QtText.h"
 #include "main/MainDlg.h"
+#include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
 
@@ -25,6 +26,7 @@ CMonthSummaryDlg::CMonthSummaryDlg(CMainDlg& main) : QDialog(&main), m_main(main
     m_pList->installEventFilter(this);
     m_controls.OnClicked(IDC_SUMMARY_COPY, [this] { OnCopy(); });
     m_controls.OnClicked(IDC_SUMMARY_PRINT, [this] { OnPrint(); });
+    m_controls.OnClicked(IDC_SUMMARY_SAVE_PDF, [this] { OnSavePdf(); });
     m_controls.OnClicked(IDC_SUMMARY_PRINTER_SETUP, [this] { OnPrinterSetup(); });
     m_controls.OnClicked(IDCANCEL, [this] { reject(); });
 }
@@ -39,6 +41,7 @@ void CMonthSummaryDlg::OnInitDialog()
 {
     const std::pair<int, int> captions[] = {{IDC_SUMMARY_COPY, IDS_COPY_BUTTON},
                                             {IDC_SUMMARY_PRINT, IDS_PRINT_BUTTON},
+                                            {IDC_SUMMARY_SAVE_PDF, IDS_SAVE_PDF_BUTTON},
                                             {IDC_SUMMARY_PRINTER_SETUP, IDS_PRINTER_SETUP_BUTTON},
                                             {IDCANCEL, IDS_CLOSE_BUTTON}};
     for (const auto& [id, text] : captions)
@@ -72,6 +75,13 @@ void CMonthSummaryDlg::OnCopy()
 void CMonthSummaryDlg::OnPrint()
 {
     PrintOnCurrentPrinter(m_main.Printers(), this, m_strHeading, MonthTotalsPage(m_strHeading, m_lines));
+    FocusList();
+}
+
+void CMonthSummaryDlg::OnSavePdf()
+{
+    const std::string tail = " - " + MonthName(m_main.m_nMonth) + " - " + ResString(IDS_MONTH_SUMMARY);
+    SavePdfAs(this, {m_main.m_strPath, tail, m_strHeading, MonthTotalsPage(m_strHeading, m_lines)});
     FocusList();
 }
 

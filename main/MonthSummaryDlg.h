@@ -1,5 +1,5 @@
 // The month's totals: the figures of the report month, one line a figure group, which the
-// overseer can copy as text (Ctrl+C) and print or save as PDF on the printer choice of the sheet.
+// overseer can copy as text (Ctrl+C), print on the printer choice of the sheet or save as PDF.
 #pragma once
 
 #include "app/DialogBuilder.h"
@@ -27,6 +27,7 @@ public:
     // Handlers, in the order of the dialog's routing.
     void OnCopy();
     void OnPrint();
+    void OnSavePdf();
     void OnPrinterSetup();
 
     QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }

@@ -6,6 +6,7 @@
 #include "main/MainDlg.h"
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
+#include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
 
@@ -66,6 +67,7 @@ CPreviewDlg::CPreviewDlg(CMainDlg* parent) : QDialog(parent), m_pMain(parent)
     m_controls.OnClicked(IDC_PREV_PAGE, [this] { OnPrevPage(); });
     m_controls.OnClicked(IDC_PRINTER_SETUP, [this] { OnPrinterSetup(); });
     m_controls.OnClicked(IDC_PRINT, [this] { OnPrint(); });
+    m_controls.OnClicked(IDC_SAVE_PDF, [this] { OnSavePdf(); });
     m_controls.OnClicked(IDCANCEL, [this] { reject(); });
 }
 
@@ -135,6 +137,13 @@ void CPreviewDlg::OnPrint()
     const std::string heading = SheetHeading(m_nMonth);
     CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
     PrintOnCurrentPrinter(m_pMain->Printers(), this, heading, ReportSheetPages(sheet, heading));
+}
+
+void CPreviewDlg::OnSavePdf()
+{
+    const std::string heading = SheetHeading(m_nMonth);
+    CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
+    SavePdfAs(this, {m_pMain->m_strPath, " - " + MonthName(m_nMonth), heading, ReportSheetPages(sheet, heading)});
 }
 
 void CPreviewDlg::UpdateArrows()

@@ -1,5 +1,6 @@
 // The print preview: the report sheet of the report month 18 publishers a page in an
-// owner-drawn pane, paging with two arrow buttons, printing the whole sheet, printer setup.
+// owner-drawn pane, paging with two arrow buttons, printing the whole sheet or saving it as PDF,
+// printer setup.
 #pragma once
 
 #include "app/DialogBuilder.h"
@@ -56,6 +57,7 @@ public:
     void OnPrevPage();
     void OnPrinterSetup();
     void OnPrint();
+    void OnSavePdf();
     void UpdateArrows();
 
     // The preview page of publishers m_nFirst + 1 .. m_nLast into the rectangle at (x, y).

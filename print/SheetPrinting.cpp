@@ -38,14 +38,14 @@ PageDrawing MonthTotalsPage(const std::string& heading, const std::vector<std::s
     return [heading, lines](Canvas& canvas) { PrintTotalsPage(canvas, heading, lines); };
 }
 
-bool RenderPdf(const PageDrawing& draw, const std::string& title, const QPageLayout& layout, int dpi,
-               QByteArray& pdf)
+bool RenderA4Pdf(const PageDrawing& draw, const std::string& title, QByteArray& pdf)
 {
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setResolution(dpi);
-    writer.setPageLayout(layout);
+    writer.setResolution(SHEET_PDF_DPI);
+    // The pages keep margins of their own.
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setTitle(QString::fromStdString(title));
     writer.setCreator(QStringLiteral("Vak"));
     return PrintPages(writer, draw) == PrintResult::Printed;
@@ -55,8 +55,7 @@ bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, Q
 {
     CReportSheet sheet(group, language, month);
     const std::string heading = SheetHeading(month);
-    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    return RenderPdf(ReportSheetPages(sheet, heading), heading, a4, SHEET_PDF_DPI, pdf);
+    return RenderA4Pdf(ReportSheetPages(sheet, heading), heading, pdf);
 }
 
 } // namespace vak

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-class QPageLayout;
 class QPagedPaintDevice;
 
 namespace vak {
@@ -37,13 +36,11 @@ PageDrawing MonthTotalsPage(const std::string& heading, const std::vector<std::s
 
 inline constexpr int SHEET_PDF_DPI = 600;
 
-// The pages as a PDF document with the page `layout` at `dpi`, titled `title`. Returns false
-// when they could not be drawn.
-bool RenderPdf(const PageDrawing& draw, const std::string& title, const QPageLayout& layout, int dpi,
-               QByteArray& pdf);
+// The pages as a PDF document on A4 at SHEET_PDF_DPI, titled `title`. Returns false when they
+// could not be drawn.
+bool RenderA4Pdf(const PageDrawing& draw, const std::string& title, QByteArray& pdf);
 
-// The printed sheet of report month `month` of `group` as a PDF document (A4, the sheet's own
-// margins, SHEET_PDF_DPI).
+// The printed sheet of report month `month` of `group` as a PDF document.
 bool RenderSheetPdf(CGroupData& group, const std::string& language, int month, QByteArray& pdf);
 
 } // namespace vak

@@ -86,8 +86,9 @@ constexpr DialogControl ENTRY_CONTROLS[] = {
 // The print preview; its caption is set when it opens.
 constexpr DialogControl PREVIEW_CONTROLS[] = {
     {IDCANCEL, ControlKind::PushButton, STYLE_NONE, "&Zavřít", 320, 184, 66, 14},
-    {IDC_PRINT, ControlKind::PushButton, STYLE_NONE, "&Tisknout", 219, 184, 66, 14},
-    {IDC_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "Nastavení &tiskárny", 113, 184, 66, 14},
+    {IDC_PRINT, ControlKind::PushButton, STYLE_NONE, "&Tisknout", 143, 184, 60, 14},
+    {IDC_SAVE_PDF, ControlKind::PushButton, STYLE_NONE, "Uložit jako &PDF...", 208, 184, 76, 14},
+    {IDC_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "Nastavení &tiskárny", 72, 184, 66, 14},
     {IDC_PREVIEW_PANE, ControlKind::OwnerDrawButton, STYLE_NO_TABSTOP, "", 6, 4, 383, 173, "Náhled listu"},
     {IDC_STATIC, ControlKind::EtchedFrame, STYLE_NONE, "", 5, 3, 386, 178},
     {IDC_PREV_PAGE, ControlKind::PushButton, STYLE_NONE, "< < <", 5, 184, 26, 14},
@@ -112,9 +113,10 @@ constexpr DialogControl REMIND_ALL_CONTROLS[] = {
 // The month's totals; its caption is set when it opens.
 constexpr DialogControl MONTH_SUMMARY_CONTROLS[] = {
     {IDC_SUMMARY_LIST, ControlKind::ListBox, LINES_STYLE, "", 7, 7, 356, 158, "Souhrn měsíce"},
-    {IDC_SUMMARY_COPY, ControlKind::PushButton, STYLE_NONE, "", 7, 172, 60, 14},
-    {IDC_SUMMARY_PRINT, ControlKind::PushButton, STYLE_NONE, "", 72, 172, 60, 14},
-    {IDC_SUMMARY_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "", 137, 172, 80, 14},
+    {IDC_SUMMARY_COPY, ControlKind::PushButton, STYLE_NONE, "", 7, 172, 55, 14},
+    {IDC_SUMMARY_PRINT, ControlKind::PushButton, STYLE_NONE, "", 66, 172, 58, 14},
+    {IDC_SUMMARY_SAVE_PDF, ControlKind::PushButton, STYLE_NONE, "", 128, 172, 82, 14},
+    {IDC_SUMMARY_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "", 214, 172, 84, 14},
     {IDCANCEL, ControlKind::DefPushButton, STYLE_NONE, "", 303, 172, 60, 14},
 };
 

@@ -43,6 +43,7 @@ inline constexpr int IDC_SUMMARY_LIST = 1111;     // one line a figure group
 inline constexpr int IDC_SUMMARY_COPY = 1112;
 inline constexpr int IDC_SUMMARY_PRINT = 1113;
 inline constexpr int IDC_SUMMARY_PRINTER_SETUP = 1114;
+inline constexpr int IDC_SUMMARY_SAVE_PDF = 1115;
 
 // Print preview (template 115).
 inline constexpr int IDC_PRINT = 3;
@@ -50,6 +51,7 @@ inline constexpr int IDC_PRINTER_SETUP = 129;
 inline constexpr int IDC_PREVIEW_PANE = 130;
 inline constexpr int IDC_PREV_PAGE = 1004;
 inline constexpr int IDC_NEXT_PAGE = 1005;
+inline constexpr int IDC_SAVE_PDF = 1006;
 // Report entry dialog (template 107).
 inline constexpr int IDC_NOTES = 3;             // "&Poznámky": opens the note field
 inline constexpr int IDC_CHANGE_MONTH = 129;    // opens the month list

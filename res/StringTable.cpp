@@ -87,6 +87,9 @@ constexpr StringEntry STRING_TABLE[] = {
     {1504, "Tisk se nezdařil: %1"},
     {1505, "E-mailovou adresu %1 nelze bezpečně předat poštovnímu programu, e-mail proto nebyl odeslán."},
     {1506, "tiskárna %1 úlohu nepřijala"},
+    {1507, "Soubor %1 se nepodařilo otevřít: %2"},
+    {1508, "Do souboru %1 nelze uložit PDF: je to otevřený seznam skupiny nebo jeho aktualizovaný list."},
+    {1509, "PDF se nepodařilo uložit do souboru %1: %2"},
     {1510, "Ne"},
     {1511, "Zrušit"},
     {1512, "Otevřít"},
@@ -119,6 +122,10 @@ constexpr StringEntry STRING_TABLE[] = {
     {1539, "&Tisknout"},
     {1540, "&Nastavení tiskárny"},
     {1541, "Na konci měsíce pošle tlačítko \"Připomenout všem neodevzdaným...\" připomínku e-mailem každému, kdo ještě neodevzdal zprávu (mezerníkem ho lze vynechat), a ukáže telefony těch, kdo e-mail nemají. Tlačítko \"Souhrn měsíce\" ukáže počty a součty skupiny za měsíc; Ctrl+C je zkopíruje, lze je i vytisknout. Ze seznamu se k oběma tlačítkům dostanete klávesami Shift+Tab.\n\n"},
+    {1542, "Uložit jako &PDF..."},
+    {1543, "Uložit jako PDF"},
+    {1544, "Dokumenty PDF"},
+    {1545, "E-mail pro %1 poštovní program nakonec nepřevzal: %2"},
 };
 
 constexpr bool IsSortedById()

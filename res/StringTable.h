@@ -84,6 +84,9 @@ enum StringId : int {
     IDS_PRINT_FAILED = 1504,         // "Tisk se nezdařil: %1", with the system's reason
     IDS_ADDRESS_REFUSED = 1505,      // "E-mailovou adresu %1 nelze bezpečně předat ..."
     IDS_PRINTER_REFUSED = 1506,      // "tiskárna %1 úlohu nepřijala", a reason for 1504
+    IDS_PATH_UNREADABLE = 1507,      // "Soubor %1 se nepodařilo otevřít: %2", the start-up path
+    IDS_PDF_IS_GROUP_FILE = 1508,    // "Do souboru %1 nelze uložit PDF: je to otevřený seznam ..."
+    IDS_PDF_FAILED = 1509,           // "PDF se nepodařilo uložit do souboru %1: %2"
     IDS_NO = 1510,                   // "Ne", with IDS_YES the answers of a question
     IDS_CANCEL = 1511,               // "Zrušit"
     IDS_OPEN = 1512,                 // "Otevřít", the file dialog's button
@@ -114,6 +117,10 @@ enum StringId : int {
     IDS_PRINT_BUTTON = 1539,         // "&Tisknout"
     IDS_PRINTER_SETUP_BUTTON = 1540, // "&Nastavení tiskárny"
     IDS_TIPS_MONTH = 1541,           // the tip on the two commands, shown after 1059 .. 1066
+    IDS_SAVE_PDF_BUTTON = 1542,      // "Uložit jako &PDF..."
+    IDS_SAVE_PDF_TITLE = 1543,       // "Uložit jako PDF", the file dialog's title
+    IDS_PDF_FILES = 1544,            // "Dokumenty PDF", the file dialog's filter
+    IDS_MAIL_FAILED_LATER = 1545,    // "E-mail pro %1 poštovní program nakonec nepřevzal: %2"
 };
 
 } // namespace vak

@@ -175,11 +175,10 @@ TEST_F(MonthCommandsTest, NobodyMissingIsSaidInsteadOfAnEmptyList)
     EXPECT_TRUE(ListHasFocus());
 }
 
-TEST_F(MonthCommandsTest, TotalsAreShownCopiedAndPrintedAsWorkedOutByHand)
+TEST_F(MonthCommandsTest, TotalsAreShownCopiedAndSavedAsWorkedOutByHand)
 {
-    TestPrinterChoice printers;
-    printers.pdfPath = m_dir.filePath(QStringLiteral("souhrn.pdf"));
-    m_printers = &printers;
+    const QString pdfPath = m_dir.filePath(QStringLiteral("souhrn.pdf"));
+    m_files.QueueAnswer(pdfPath);
     Open(WriteGroup(fixtures::MonthGroup(9)), {2025, 11, 10});
     const QString heading = QStringLiteral("Říjen 2025 - Skupina 5 - souhrn měsíce");
     const QStringList lines = {
@@ -201,15 +200,14 @@ TEST_F(MonthCommandsTest, TotalsAreShownCopiedAndPrintedAsWorkedOutByHand)
         EXPECT_EQ(QApplication::focusWidget(), list);
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), heading + "\n" + lines.join("\n") + "\n");
-        QTest::keyClick(list, Qt::Key_N, Qt::AltModifier);  // "&Nastavení tiskárny": print to a file
-        QTest::qWait(150);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);  // "&Tisknout"
-        QTest::qWait(150);
+        QTest::keyClick(list, Qt::Key_P, Qt::AltModifier);  // "Uložit jako &PDF..."
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !m_files.Folders().isEmpty(); }));
+        EXPECT_EQ(QApplication::focusWidget(), list);
         QTest::keyClick(list, Qt::Key_Escape);
     });
-    EXPECT_EQ(printers.dialogs, 1);
+    EXPECT_EQ(m_files.Folders(), QStringList{m_dir.path()});
     SKIP_PDF_TEXT_UNDER_WINDOWS();
-    const QString pdf = PdfText(printers.pdfPath).simplified();
+    const QString pdf = PdfText(pdfPath).simplified();
     EXPECT_TRUE(pdf.startsWith(heading)) << pdf.toStdString();
     EXPECT_TRUE(pdf.contains(lines[5])) << pdf.toStdString();
     EXPECT_TRUE(m_boxes->Shown().isEmpty());

@@ -9,6 +9,7 @@
 #include "res/DialogTemplates.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QPrinter>
 #include <QPushButton>
@@ -16,6 +17,10 @@
 
 #include <functional>
 #include <iostream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace vak::test {
 namespace {
@@ -105,43 +110,64 @@ TEST_F(PreviewTest, PaneCoversItsFrameAndPaintsTheLastRowBelowItsRectangle)
     EXPECT_EQ(image.pixelColor(firstColumn, client.height() + 4), QColor(Qt::white));
 }
 
-TEST_F(PreviewTest, PrintingWithoutPrinterOrToAFileThatCannotBeWrittenSaysWhyAndStaysOpen)
+// Saving as PDF goes through Vak's own file dialog and checks: the group file and its report file
+// are refused, what cannot be written says why (a FIFO is never opened, so nothing hangs), and a
+// link at the name is replaced, never followed into a file it names.
+TEST_F(PreviewTest, SavingAsPdfRefusesTheGroupsFilesAndSaysWhyAFileCannotBeWritten)
 {
     CPreviewDlg& preview = OpenPreview(5);
     QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
     EXPECT_EQ(m_boxes->Last(), QStringLiteral("No Printer"));
 
+    const QString group = QString::fromStdString(m_dlg->m_strPath);
+    const std::vector<std::uint8_t> groupBytes = ReadFile(m_dlg->m_strPath);
     fixtures::SmallTmpfs disk(64);
+    const QString fifo = m_dir.filePath(QStringLiteral("print.pdf"));
     struct Case {
         QString pdf;
-        const char* reason;
+        QString message;
         std::function<bool()> prepare;  // false: the case cannot be brought about here
     };
+    const QString refused = QStringLiteral("Do souboru %1 nelze uložit PDF: je to otevřený seznam skupiny nebo jeho "
+                                           "aktualizovaný list.");
+    const QString failed = QStringLiteral("PDF se nepodařilo uložit do souboru %1: %2");
     const Case cases[] = {
-        {m_dir.filePath(QStringLiteral("no such folder/sheet.pdf")), "No such file or directory", [] { return true; }},
-#ifdef _WIN32
-        {QStringLiteral("NUL"), "Not a regular file", [] { return true; }},
-#else
-        {QStringLiteral("/dev/full"), "Not a regular file", [] { return true; }},
+        {group, refused.arg(group), [] { return true; }},
+        {QString(group).replace(".t09", ".t19"), refused.arg(QString(group).replace(".t09", ".t19")), [] { return true; }},
+        {m_dir.filePath(QStringLiteral("no such folder/sheet.pdf")),
+         failed.arg(m_dir.filePath(QStringLiteral("no such folder/sheet.pdf")), "No such file or directory"),
+         [] { return true; }},
+#ifndef _WIN32
+        {fifo, failed.arg(fifo, "Not a regular file"), [&] { return ::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0; }},
 #endif
-        {QString::fromStdString(disk.File("sheet.pdf")), "No space left on device",
+        {QString::fromStdString(disk.File("sheet.pdf")),
+         failed.arg(QString::fromStdString(disk.File("sheet.pdf")), "No space left on device"),
          [&] { return disk.Mounted() && (disk.Fill(), true); }},
-        {QString::fromStdString(disk.File("sheet.pdf")), "Read-only file system",
-         [&] { return disk.Mounted() && disk.MakeReadOnly(); }},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
+        SCOPED_TRACE(c.message.toStdString());
         if (!c.prepare()) {
-            std::cout << "[  SKIPPED ] " << c.reason << ": mounting a small file system needs root\n";
+            std::cout << "[  SKIPPED ] " << c.message.toStdString() << ": this needs root\n";
             continue;
         }
-        m_printerChoice.pdfPath = c.pdf;
-        QTest::mouseClick(Button(IDC_PRINTER_SETUP), Qt::LeftButton);
-        QTest::mouseClick(Button(IDC_PRINT), Qt::LeftButton);
-        EXPECT_EQ(m_boxes->Last(), QStringLiteral("Tisk se nezdařil: ") + QString::fromLatin1(c.reason));
-        EXPECT_FALSE(c.pdf != QLatin1String("/dev/full") && QFile::exists(c.pdf));
+        m_files.QueueAnswer(c.pdf);
+        QTest::mouseClick(Button(IDC_SAVE_PDF), Qt::LeftButton);
+        EXPECT_EQ(m_boxes->Last(), c.message);
     }
+    EXPECT_EQ(ReadFile(m_dlg->m_strPath), groupBytes);
     EXPECT_TRUE(preview.isVisible());
+
+    // A link at the name is replaced by the PDF; the file it names is not made.
+    const QString link = m_dir.filePath(QStringLiteral("link.pdf"));
+    ASSERT_TRUE(QFile::link(m_dir.filePath(QStringLiteral("nowhere.pdf")), link));
+    m_files.QueueAnswer(link);
+    m_boxes->Clear();
+    QTest::mouseClick(Button(IDC_SAVE_PDF), Qt::LeftButton);
+    EXPECT_TRUE(m_boxes->Shown().isEmpty());
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadFile(link.toStdString()).at(0), '%');
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("nowhere.pdf"))));
+    EXPECT_EQ(m_files.Folders().last(), QFileInfo(group).path());
 }
 
 TEST_F(PreviewTest, PrintsTheWholeSheetOnThePrinterChosenInSetupWhateverPageIsShown)

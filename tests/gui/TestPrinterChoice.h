@@ -12,18 +12,23 @@
 
 namespace vak::test {
 
-// A machine with the printers a test gives; the print-setup dialog is answered by the test.
+// A machine with the printers a test gives; the print-setup dialog is answered by the test. The
+// printer it chooses puts its pages into the PDF file `pdfPath`, for the test to read; it is a
+// printer without a name (Qt's PDF output has none) that stays installed.
 class TestPrinterChoice : public CPrinterChoice {
 public:
     QString defaultPrinter;
-    QString pdfPath;        // chosen as "print to file" when the dialog is answered with OK
+    QString pdfPath;        // where the chosen printer's pages go when the dialog is answered with OK
     bool answerOk = true;
     int dialogs = 0;
     QString seededWith;  // the output file the dialog was shown with
 
 protected:
     QString DefaultPrinterName() const override { return defaultPrinter; }
-    QStringList PrinterNames() const override { return defaultPrinter.isEmpty() ? QStringList() : QStringList{defaultPrinter}; }
+    QStringList PrinterNames() const override
+    {
+        return defaultPrinter.isEmpty() ? QStringList{QString()} : QStringList{defaultPrinter, QString()};
+    }
     bool RunSetupDialog(QPrinter& printer, QWidget*) override
     {
         ++dialogs;
