@@ -45,11 +45,13 @@ bool CMainDlg::SendReportFile()
 }
 
 bool SendReminderMail(CMailSystem* system, QWidget* owner, const std::string& address, int month,
-                      std::string* failure)
+                      std::string* failure, CMailSystem::LateFailure lateFailure)
 {
     CMapiMail mail(system, owner, failure);
     if (mail.TakeError() != MAIL_ERROR_NONE)
         return false;
+    if (lateFailure)
+        mail.SetLateFailure(std::move(lateFailure));
     mail.m_strBody = ReminderText(month);
     mail.SetOriginatorName(MAIL_ORIGINATOR);
     mail.AddRecipients(address);

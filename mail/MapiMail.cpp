@@ -4,11 +4,14 @@
 
 #include "app/MessageBox.h"
 #include "app/QtText.h"
+#include "app/Termination.h"
 #include "res/StringTable.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
+#include <cstdio>
 #include <new>
 
 namespace vak {
@@ -129,7 +132,9 @@ bool CMapiMail::SendMail(unsigned long flags)
     {
         const OwnerDisabledScope waiting(m_owner);
         m_system->SetOwnerWindow(m_owner ? m_owner->window()->internalWinId() : 0);
+        m_system->SetLateFailure(m_lateFailure ? m_lateFailure : DefaultLateFailure());
         result = m_system->SendMail(m_message, flags | MAPI_LOGON_UI);
+        m_system->SetLateFailure({});
     }
     m_message.recipients.clear();
     m_message.files.clear();
@@ -137,6 +142,25 @@ bool CMapiMail::SendMail(unsigned long flags)
         return true;
     Say(TEXT_MAIL_FAILED);
     return false;
+}
+
+CMailSystem::LateFailure CMapiMail::DefaultLateFailure() const
+{
+    std::string recipients;
+    for (const MapiRecipDesc& recipient : m_message.recipients)
+        recipients += (recipients.empty() ? "" : ", ") + PlainAddress(recipient);
+    return [owner = QPointer<QWidget>(m_owner), recipients](const std::string& reason) {
+        ShowLateMailFailure(owner, recipients, reason);
+    };
+}
+
+void ShowLateMailFailure(QWidget* owner, const std::string& recipients, const std::string& reason)
+{
+    const std::string text = FormatText(ResString(IDS_MAIL_FAILED_LATER), recipients, reason);
+    if (TerminationRequested())
+        std::fprintf(stderr, "%s\n", text.c_str());
+    else
+        VakMessageBox(owner, Q(text), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void CMapiMail::Say(const std::string& text)

@@ -10,6 +10,11 @@ class QWidget;
 
 namespace vak {
 
+// Tells the user that the message for `recipients` failed after it was counted as handed over,
+// in a message box owned by `owner` (nullptr: none); while the system is ending the program, on
+// stderr instead.
+void ShowLateMailFailure(QWidget* owner, const std::string& recipients, const std::string& reason);
+
 // Error codes of TakeError.
 inline constexpr int MAIL_ERROR_NONE = 0;
 inline constexpr int MAIL_ERROR_NO_SYSTEM = 1;        // no mail system is installed
@@ -47,17 +52,24 @@ public:
     // The message's recipients and files are released afterwards: an object sends once.
     bool SendMail(unsigned long flags);
 
+    // What to do when the message, counted as sent, fails after all (the mail client gave up
+    // later). Without a handler of the caller's, a message box owned by the owner window (while
+    // it exists) names the recipients and the reason.
+    void SetLateFailure(CMailSystem::LateFailure handler) { m_lateFailure = std::move(handler); }
+
     const MapiMessage& Message() const { return m_message; }
 
     std::string m_strBody;   // the message text
 
 private:
     void Say(const std::string& text);
+    CMailSystem::LateFailure DefaultLateFailure() const;
 
     CMailSystem* m_system;
     QWidget* m_owner;
     std::string* m_pFailures;
     MapiMessage m_message;
+    CMailSystem::LateFailure m_lateFailure;
     int m_nError = MAIL_ERROR_NONE;
     bool m_bReady = false;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,15 @@ public:
     virtual unsigned long SendMail(const MapiMessage& message, unsigned long flags) = 0;
     // Releases what Load took.
     virtual void Unload() {}
+
+    // Called, with the reason, when a message SendMail counted as handed over fails after all
+    // (a composer still running after the wait that then gives up); set for the next SendMail.
+    // A system that hands a message over before SendMail returns never calls it.
+    using LateFailure = std::function<void(const std::string& reason)>;
+    void SetLateFailure(LateFailure handler) { m_lateFailure = std::move(handler); }
+
+protected:
+    LateFailure m_lateFailure;
 };
 
 // The tokens of an address list separated by ";": runs of separators give no empty tokens,

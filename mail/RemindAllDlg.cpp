@@ -16,7 +16,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressDialog>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace vak {
 
@@ -123,6 +125,7 @@ CRemindAllDlg::Outcome CRemindAllDlg::HandOver(const std::vector<int>& rows)
     connect(&progress, &QDialog::rejected, &progress, &QProgressDialog::cancel);
     progress.show();
     Outcome outcome;
+    const QScopedValueRollback<Outcome*> running(m_pRun, &outcome);
     for (int i = 0; i < count; ++i) {
         progress.setLabelText(
             Q(FormatText(ResString(IDS_REMIND_PROGRESS), std::to_string(i + 1), std::to_string(count))));
@@ -137,15 +140,46 @@ CRemindAllDlg::Outcome CRemindAllDlg::HandOver(const std::vector<int>& rows)
         const int row = rows[static_cast<std::size_t>(i)];
         const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
         std::string reason;
-        if (SendReminderMail(m_main.MailSystem(), this, missing.email, m_main.m_nMonth, &reason)) {
+        if (SendReminderMail(m_main.MailSystem(), this, missing.email, m_main.m_nMonth, &reason, LateFailureOf(row))) {
             ++outcome.handed;
             m_pList->item(row)->setCheckState(Qt::Unchecked);
         } else {
-            outcome.failures.push_back(missing.name + " (" + missing.email + "): " + reason);
+            outcome.failures.push_back(FailureLine(missing, reason));
         }
     }
     progress.setValue(count);
     return outcome;
+}
+
+// A reminder that fails after it was counted as handed over: its row is ticked again, for
+// another try, and the failure goes into the outcome while the run is on, else into a message.
+// Once the dialog is closed, the main window says so.
+CMailSystem::LateFailure CRemindAllDlg::LateFailureOf(int row)
+{
+    return [dialog = QPointer<CRemindAllDlg>(this), row, main = QPointer<QWidget>(&m_main),
+            email = m_missing[static_cast<std::size_t>(row)].email](const std::string& reason) {
+        if (dialog)
+            dialog->OnLateFailure(row, reason);
+        else
+            ShowLateMailFailure(main, email, reason);
+    };
+}
+
+void CRemindAllDlg::OnLateFailure(int row, const std::string& reason)
+{
+    const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
+    m_pList->item(row)->setCheckState(Qt::Checked);
+    if (m_pRun) {
+        --m_pRun->handed;
+        m_pRun->failures.push_back(FailureLine(missing, reason));
+        return;
+    }
+    ShowLateMailFailure(this, missing.name + " (" + missing.email + ")", reason);
+}
+
+std::string CRemindAllDlg::FailureLine(const MissingPublisher& missing, const std::string& reason)
+{
+    return missing.name + " (" + missing.email + "): " + reason;
 }
 
 void CRemindAllDlg::ShowOutcome(const Outcome& outcome, int ticked)

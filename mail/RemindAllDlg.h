@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/DialogBuilder.h"
+#include "mail/MapiMessage.h"
 #include "main/MissingReports.h"
 
 #include <QDialog>
@@ -45,6 +46,9 @@ private:
         std::vector<std::string> failures;  // "name (address): reason"
     };
     Outcome HandOver(const std::vector<int>& rows);
+    CMailSystem::LateFailure LateFailureOf(int row);
+    void OnLateFailure(int row, const std::string& reason);
+    static std::string FailureLine(const MissingPublisher& missing, const std::string& reason);
     void ShowOutcome(const Outcome& outcome, int ticked);
     void FocusList();
     std::vector<int> TickedRows() const;
@@ -54,6 +58,7 @@ private:
     CDialogControls m_controls;
     CListBox* m_pList = nullptr;
     std::vector<MissingPublisher> m_missing;  // one a line of the list
+    Outcome* m_pRun = nullptr;                // the outcome of the run in progress
 };
 
 } // namespace vak

@@ -4,6 +4,7 @@
 
 #include "app/QtText.h"
 #include "main/Telephony.h"
+#include "res/StringTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -197,6 +198,20 @@ QStringList CXdgMail::Arguments(const MapiMessage& message)
     return arguments;
 }
 
+// Handed over as far as the wait can tell: the tool waits for the composer. It is watched until
+// it ends, and an unsuccessful end is reported as the message's late failure; it is freed then.
+void CXdgMail::WatchUntilItEnds(QProcess* running) const
+{
+    running->setParent(QCoreApplication::instance());
+    QObject::connect(running, &QProcess::finished, running,
+                     [running, report = m_lateFailure](int code, QProcess::ExitStatus status) {
+                         running->deleteLater();
+                         // The program's own end stops the tool too; that is no failure of it.
+                         if ((status != QProcess::NormalExit || code != 0) && report && !QCoreApplication::closingDown())
+                             report(TEXT_MAIL_FAILED);
+                     });
+}
+
 unsigned long CXdgMail::SendMail(const MapiMessage& message, unsigned long)
 {
     if (!UncarriedAddress(message).empty())
@@ -230,10 +245,7 @@ unsigned long CXdgMail::SendMail(const MapiMessage& message, unsigned long)
         loop.exec();
 
     if (process->state() != QProcess::NotRunning) {
-        // Handed over: the tool waits for the composer. It is freed when it ends.
-        QProcess* running = process.release();
-        running->setParent(QCoreApplication::instance());
-        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+        WatchUntilItEnds(process.release());
         return SUCCESS_SUCCESS;
     }
     const bool handed = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;

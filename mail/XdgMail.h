@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+class QProcess;
+
 namespace vak {
 
 class CXdgMail : public CMailSystem {
@@ -24,8 +26,8 @@ public:
     std::string UncarriedAddress(const MapiMessage& message) const override;
     // Runs xdg-email without a shell. An attachment whose path xdg-email cannot carry is given
     // as a copy with a plain name in a folder of the user's own. A non-zero exit within the wait
-    // is a failure; a tool still running after it has handed the message to the composer and
-    // is left to finish.
+    // is a failure; a tool still running after it has handed the message to the composer, and
+    // is watched: when it then ends unsuccessfully, the late-failure handler is told.
     unsigned long SendMail(const MapiMessage& message, unsigned long flags) override;
 
     // The arguments for xdg-email: "--utf8", "--attach" with each file's absolute path (never
@@ -35,6 +37,8 @@ public:
     XdgRoute Route() const { return m_route; }
 
 private:
+    void WatchUntilItEnds(QProcess* running) const;
+
     int m_waitMs;
     XdgRoute m_route = XdgRoute::Uri;
 };

@@ -22,7 +22,8 @@ unsigned long RecordingMail::SendMail(const MapiMessage& message, unsigned long 
 {
     const QWidget* window = QApplication::activeWindow();
     const QCursor* cursor = QApplication::overrideCursor();
-    sent.push_back({message, flags, window && !window->isEnabled(), cursor && cursor->shape() == Qt::WaitCursor});
+    sent.push_back({message, flags, window && !window->isEnabled(), cursor && cursor->shape() == Qt::WaitCursor,
+                    m_lateFailure});
     if (composerWindow) {
         composer = std::make_unique<QWidget>();
         composer->show();

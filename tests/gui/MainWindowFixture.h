@@ -86,6 +86,7 @@ public:
         unsigned long flags = 0;
         bool windowDisabled = false;   // the active window could take no input meanwhile
         bool waitCursor = false;       // the wait cursor was shown meanwhile
+        LateFailure lateFailure;       // what the mail client calls when it gives up later
     };
     std::vector<Sent> sent;
     LoadResult load = LoadResult::Loaded;

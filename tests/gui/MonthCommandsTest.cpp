@@ -120,6 +120,32 @@ TEST_F(MonthCommandsTest, RemindsTheTickedOnesOneMessageEachAndNamesAFailureWith
                                              "Malá, Eva (eva@example.cz): Send Mail failed to send message."}));
 }
 
+// A message the mail client gives up on after it was counted as handed over: during the run it
+// goes into the outcome, later into a message, and its row is ticked again either way; once the
+// dialog is closed, the main window says so.
+TEST_F(MonthCommandsTest, AReminderThatFailsAfterTheHandOffIsReportedAndTickedAgain)
+{
+    OpenGroup(MissingGroup());
+    m_mail.onSend = [&](std::size_t count) {
+        if (count == 2)
+            m_mail.sent[0].lateFailure("zrušeno");
+    };
+    WithDialog<CRemindAllDlg>(IDC_REMIND_ALL, [this](CRemindAllDlg& dialog) {
+        CListBox* list = dialog.List();
+        QTest::keyClick(list, Qt::Key_O, Qt::AltModifier);
+        QTest::qWait(150);
+        EXPECT_EQ(m_boxes->Last(), QStringLiteral("Poštovnímu programu předány připomínky: 3 z 4.\n\nNepředáno:\n"
+                                                  "Beneš, Adam (adam@example.cz): zrušeno"));
+        EXPECT_EQ(Ticks(*list), QList<bool>({true, false, false, false, false}));
+        m_mail.sent[1].lateFailure("zrušeno");
+        EXPECT_EQ(m_boxes->Last(), QStringLiteral("E-mail pro Malá, Eva (eva@example.cz) poštovní program nakonec "
+                                                  "nepřevzal: zrušeno"));
+        EXPECT_EQ(Ticks(*list), QList<bool>({true, false, true, false, false}));
+    });
+    m_mail.sent[2].lateFailure("zrušeno");
+    EXPECT_EQ(m_boxes->Last(), QStringLiteral("E-mail pro karel@example.cz poštovní program nakonec nepřevzal: zrušeno"));
+}
+
 TEST_F(MonthCommandsTest, ProgressCanBeCancelledAndAllRemindedClosesTheDialog)
 {
     OpenGroup(MissingGroup());

@@ -7,6 +7,7 @@
 #include "mail/RemindAllDlg.h"
 #include "mail/XdgMail.h"
 #include "res/DialogTemplates.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,14 +112,21 @@ TEST(XdgMailWithoutComposerTest, NoRegisteredComposerIsNoMailSystem)
     EXPECT_EQ(CXdgMail().Load(), CMailSystem::LoadResult::Missing);
 }
 
-TEST(XdgMailWaitTest, AToolStillRunningAfterTheWaitHasHandedTheMessageOver)
+// A tool still running after the wait has handed the message over; it is watched, and when it
+// then fails, the message's late failure is told.
+TEST(XdgMailWaitTest, AToolStillRunningAfterTheWaitIsWatchedUntilItEnds)
 {
     RecordingDesktop desktop;
     const QString closed = desktop.FilePath(QStringLiteral("composer-closed"));
-    desktop.RegisterHandler(QStringLiteral("mailto"), QStringLiteral("sleep 3; touch '%1'").arg(closed));
-    EXPECT_EQ(CXdgMail(300).SendMail(Message({"a@x.cz"}, "Report", "Text"), 0), SUCCESS_SUCCESS);
+    desktop.RegisterHandler(QStringLiteral("mailto"), QStringLiteral("sleep 2; touch '%1'; exit 3").arg(closed));
+    std::string late;
+    CXdgMail mail(300);
+    mail.SetLateFailure([&](const std::string& reason) { late = reason; });
+    EXPECT_EQ(mail.SendMail(Message({"a@x.cz"}, "Report", "Text"), 0), SUCCESS_SUCCESS);
     EXPECT_FALSE(QFile::exists(closed));
     EXPECT_FALSE(desktop.WaitForArgument().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !late.empty(); }, 10000));
+    EXPECT_EQ(late, TEXT_MAIL_FAILED);
 }
 
 // One of the routes xdg-email takes to a composer: the desktop it finds and the program it
