@@ -5,7 +5,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <iostream>
 
@@ -25,6 +30,30 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon)
     case MsgIcon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// A text taller than half the screen goes into a scroll area, so that the box and its buttons
+// stay on the screen (a reminder's outcome can name a hundred failed messages).
+void ScrollLongText(QMessageBox& box)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    const QScreen* screen = box.screen();
+    if (!label || !grid || !screen)
+        return;
+    const int room = screen->availableGeometry().height() / 2;
+    if ((label->text().count(QLatin1Char('\n')) + 1) * label->fontMetrics().lineSpacing() <= room)
+        return;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(label), &row, &column, &rowSpan, &columnSpan);
+    grid->removeWidget(label);
+    auto* scroll = new QScrollArea(&box);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(label);
+    scroll->setMinimumWidth(label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    scroll->setFixedHeight(room);
+    grid->addWidget(scroll, row, column, rowSpan, columnSpan);
 }
 
 MsgAnswer DefaultAnswer(MsgButtons buttons)
@@ -77,6 +106,7 @@ MsgAnswer VakMessageBox(QWidget* parent, const QString& text, MsgButtons buttons
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    ScrollLongText(box);
     const int result = box.exec();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QFile>
 #include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -48,8 +49,12 @@ void EnterOnMessageBoxes::Answer()
         return;
     const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     QPushButton* chosen = box->defaultButton();
+    const QRect screen = box->screen()->availableGeometry();
+    bool onScreen = screen.contains(box->frameGeometry());
+    for (const QAbstractButton* button : box->buttons())
+        onScreen = onScreen && screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
     seen.append({box->text(), label ? label->textFormat() : Qt::AutoText,
-                 chosen ? static_cast<int>(box->standardButton(chosen)) : static_cast<int>(QMessageBox::Ok)});
+                 chosen ? static_cast<int>(box->standardButton(chosen)) : static_cast<int>(QMessageBox::Ok), onScreen});
     QTest::keyClick(box, Qt::Key_Return);
 }
 

@@ -128,6 +128,7 @@ public:
         QString text;
         Qt::TextFormat format;             // how the box's label shows the text
         int defaultButton;                 // the QMessageBox::StandardButton Enter pressed
+        bool onScreen;                     // the box and its buttons lie within the screen
     };
     QList<Seen> seen;
 
