@@ -17,6 +17,28 @@ std::string FormatPublisherName(std::string_view firstName, std::string_view sur
     return name;
 }
 
+std::string ShownOnOneLine(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        // C1 controls (U+0080..U+009F) are two bytes in UTF-8, the first 0xC2.
+        const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (c == '\r' || c == '\n') {
+            shown += "\u2424";
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else if (c < 0x20 || c == 0x7F || c1) {
+            shown += '?';
+            i += c1 ? 1 : 0;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
 bool IsValidPhone(const std::string& phone)
 {
     return Cp1250Length(phone) > SHORTEST_INVALID_PHONE;

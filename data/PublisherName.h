@@ -1,5 +1,5 @@
-// A publisher's display name (list form "Surname, First name", caption form by language) and
-// which of the publisher's telephone texts count as numbers.
+// A publisher's display name (list form "Surname, First name", caption form by language), which
+// of the publisher's telephone texts count as numbers, and file texts as shown on one line.
 #pragma once
 
 #include <array>
@@ -16,6 +16,11 @@ enum class NameForm { List, Caption };
 // Caption form for any other language: "first name surname".
 std::string FormatPublisherName(std::string_view firstName, std::string_view surname, NameForm form,
                                 std::string_view language);
+
+// A text from the group file as shown on one line (a list row, a caption, the printed sheet): a
+// line break (CR, LF or both) shows as "␤", any other control character as "?", so that a
+// row never breaks and nothing is hidden.
+std::string ShownOnOneLine(std::string_view text);
 
 inline constexpr std::size_t SHORTEST_INVALID_PHONE = 5;  // a number needs more characters
 

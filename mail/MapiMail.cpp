@@ -5,6 +5,7 @@
 #include "app/MessageBox.h"
 #include "app/QtText.h"
 #include "app/Termination.h"
+#include "data/PublisherName.h"
 #include "res/StringTable.h"
 
 #include <QApplication>
@@ -148,7 +149,7 @@ CMailSystem::LateFailure CMapiMail::DefaultLateFailure() const
 {
     std::string recipients;
     for (const MapiRecipDesc& recipient : m_message.recipients)
-        recipients += (recipients.empty() ? "" : ", ") + PlainAddress(recipient);
+        recipients += (recipients.empty() ? "" : ", ") + ShownOnOneLine(PlainAddress(recipient));
     return [owner = QPointer<QWidget>(m_owner), recipients](const std::string& reason) {
         ShowLateMailFailure(owner, recipients, reason);
     };

@@ -161,7 +161,7 @@ CMailSystem::LateFailure CRemindAllDlg::LateFailureOf(int row)
         if (dialog)
             dialog->OnLateFailure(row, reason);
         else
-            ShowLateMailFailure(main, email, reason);
+            ShowLateMailFailure(main, ShownOnOneLine(email), reason);
     };
 }
 
@@ -174,12 +174,18 @@ void CRemindAllDlg::OnLateFailure(int row, const std::string& reason)
         m_pRun->failures.push_back(FailureLine(missing, reason));
         return;
     }
-    ShowLateMailFailure(this, missing.name + " (" + missing.email + ")", reason);
+    ShowLateMailFailure(this, Recipient(missing), reason);
+}
+
+// "Novák, Karel (karel@example.cz)", on one line whatever the file holds.
+std::string CRemindAllDlg::Recipient(const MissingPublisher& missing)
+{
+    return ShownOnOneLine(missing.name + " (" + missing.email + ")");
 }
 
 std::string CRemindAllDlg::FailureLine(const MissingPublisher& missing, const std::string& reason)
 {
-    return missing.name + " (" + missing.email + "): " + reason;
+    return Recipient(missing) + ": " + reason;
 }
 
 void CRemindAllDlg::ShowOutcome(const Outcome& outcome, int ticked)

@@ -48,6 +48,7 @@ private:
     Outcome HandOver(const std::vector<int>& rows);
     CMailSystem::LateFailure LateFailureOf(int row);
     void OnLateFailure(int row, const std::string& reason);
+    static std::string Recipient(const MissingPublisher& missing);
     static std::string FailureLine(const MissingPublisher& missing, const std::string& reason);
     void ShowOutcome(const Outcome& outcome, int ticked);
     void FocusList();

@@ -33,7 +33,7 @@ std::string MissingLine(const MissingPublisher& missing)
     std::string line = missing.name + " - " + (missing.email.empty() ? ResString(IDS_NO_EMAIL) : missing.email);
     for (std::size_t i = 0; i < missing.phones.size(); ++i)
         line += (i == 0 ? " - " : ", ") + missing.phones[i];
-    return line;
+    return ShownOnOneLine(line);
 }
 
 } // namespace vak

@@ -40,7 +40,7 @@ void CMainDlg::FillPublisherList()
 
 std::string CMainDlg::FormatPublisherName(int p, NameForm form) const
 {
-    return vak::FormatPublisherName(GetFirstName(p), GetSurname(p), form, m_strLang);
+    return ShownOnOneLine(vak::FormatPublisherName(GetFirstName(p), GetSurname(p), form, m_strLang));
 }
 
 void CMainDlg::OnSelChangeList()
@@ -61,7 +61,7 @@ void CMainDlg::OnSelChangeList()
 void CMainDlg::ShowContacts()
 {
     if (m_nPhones != 0) {
-        m_controls.SetText(IDC_PHONE, Q(m_strPhone[m_nPhone]));
+        m_controls.SetText(IDC_PHONE, Q(ShownOnOneLine(m_strPhone[m_nPhone])));
         m_controls.Show(IDC_PHONE, true);
     } else {
         m_controls.SetText(IDC_PHONE, QString());
@@ -72,7 +72,7 @@ void CMainDlg::ShowContacts()
 
     const bool offerMail = !m_strEmail.empty();
     if (offerMail)
-        m_controls.SetText(IDC_SEND_REMINDER, QStringLiteral("E-mail - ") + Q(m_strEmail));
+        m_controls.SetText(IDC_SEND_REMINDER, QStringLiteral("E-mail - ") + Q(ShownOnOneLine(m_strEmail)));
     m_controls.Show(IDC_SEND_REMINDER, offerMail);
     m_controls.Show(IDC_PREVIEW_REMINDER, offerMail);
 }

@@ -226,8 +226,8 @@ void CReportSheet::DrawPhones(Canvas& dc, const PageLayout& layout, const Column
 {
     const std::array<std::string, 3> phones = {m_group.GetPhone(p, 0), m_group.GetPhone(p, 1),
                                                m_group.GetPhone(p, 2)};
-    const std::string first = ContactPhone(phones, false);
-    const std::string second = ContactPhone(phones, true);
+    const std::string first = ShownOnOneLine(ContactPhone(phones, false));
+    const std::string second = ShownOnOneLine(ContactPhone(phones, true));
     if (second.empty()) {
         dc.TextOut(layout.nPhoneX, y, first);
         return;
@@ -293,7 +293,7 @@ bool CReportSheet::ShowsParticipation(int p) const
 
 std::string CReportSheet::PublisherName(int p) const
 {
-    return FormatPublisherName(m_group.GetFirstName(p), m_group.GetSurname(p), NameForm::Caption, m_strLang);
+    return ShownOnOneLine(FormatPublisherName(m_group.GetFirstName(p), m_group.GetSurname(p), NameForm::Caption, m_strLang));
 }
 
 void CReportSheet::PaintPreviewPage(int x, int y, int width, int height, Canvas& dc, int first, int last)

@@ -1,6 +1,7 @@
 // vak-cli missing and summary on the month group, whose figures were worked out by hand from
 // what the group holds (see tests/fixtures/MonthGroup.cpp), in both report forms.
 #include "CliRun.h"
+#include "fixtures/GroupBuilder.h"
 #include "fixtures/MonthGroup.h"
 #include "TestFiles.h"
 
@@ -85,6 +86,26 @@ TEST(MonthCommands, MissingListsAddressesAndValidNumbersInPublisherOrder)
     EXPECT_EQ(wrong.status, 1);
     EXPECT_NE(test::ReadText(dir.File("err")).find("vak-cli: missing does not know the option --pdf."),
               std::string::npos);
+}
+
+// A line break or other control character in a name, an address or a number from the file is
+// shown visibly, so that each publisher stays one line; JSON keeps the text, escaped.
+TEST(MonthCommands, ControlCharactersFromTheFileKeepEachPublisherOnOneLine)
+{
+    fixtures::GroupBuilder group;
+    group.Group(5).Month(9);
+    group.AddPublisher({.firstName = "Eva", .surname = "Malá\nNová", .email = "eva@x.cz\r\nbcc:b@y.cz",
+                        .phones = {"602\t111 003"}});
+    group.AddPublisher({.firstName = "Karel\u0081", .surname = "Novák\x01"});
+    TempDir dir;
+    const std::string path = dir.File("Skupina5.t09");
+    ASSERT_TRUE(group.WriteTo(path));
+    EXPECT_EQ(RunCli("missing '" + path + "' --date 2025-11-10", dir.File("err")).out,
+              "Malá\u2424Nová, Eva - eva@x.cz\u2424bcc:b@y.cz - 602?111 003\nNovák?, Karel? - bez e-mailu\n");
+    EXPECT_EQ(RunCli("missing '" + path + "' --json --date 2025-11-10", dir.File("err")).out,
+              "[{\"publisher\":1,\"name\":\"Malá\\u000aNová, Eva\",\"email\":\"eva@x.cz\\u000d\\u000abcc:b@y.cz\","
+              "\"phones\":[\"602\\u0009111 003\"]},"
+              "{\"publisher\":2,\"name\":\"Novák\\u0001, Karel\\u0081\",\"email\":null,\"phones\":[]}]\n");
 }
 
 } // namespace
