@@ -124,6 +124,10 @@ void CMainDlg::OnInitDialog()
     if (HasGroupExtension(m_strPath) && LoadGroupFile(m_strPath)) {
         FillPublisherList();
         UpdateStatusTexts();
+        // An empty list alone would not say why.
+        if (m_loadStatus == LoadStatus::NotOpened)
+            ShowMessage(Q(FormatText(ResString(IDS_PATH_UNREADABLE), m_strPath, m_loadError.message())),
+                        MsgIcon::Warning);
     }
     m_bFilter = 0;
     FocusList();

@@ -39,6 +39,11 @@ std::size_t LastSeparator(const std::string& path)
 
 std::string StartupGroupPath(const std::string& commandLine, const std::string& rememberedPath)
 {
+    // A file's own name may hold a double quote (not on Windows): a path that names a file is
+    // taken as given.
+    std::error_code error;
+    if (HasGroupExtension(commandLine) && std::filesystem::exists(PathFromUtf8(commandLine), error))
+        return commandLine;
     std::string path = commandLine;
     path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
     return HasGroupExtension(path) ? path : rememberedPath;

@@ -12,8 +12,9 @@
 
 namespace vak {
 
-// The group-file path of the start-up: the command line with every double quote removed when
-// it ends in ".t09", otherwise the path remembered in the settings.
+// The group-file path of the start-up: the command line as given when it names an existing
+// ".t09" file, else with every double quote removed when it ends in ".t09", otherwise the path
+// remembered in the settings.
 std::string StartupGroupPath(const std::string& commandLine, const std::string& rememberedPath);
 
 // `path` made absolute against the current folder; an empty path stays empty.
