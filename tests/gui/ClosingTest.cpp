@@ -6,6 +6,7 @@
 #ifndef _WIN32
 #include "fixtures/FileSizeLimit.h"
 #endif
+#include "data/FilePath.h"
 #include "fixtures/SystemConditions.h"
 #include "res/DialogTemplates.h"
 
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <filesystem>
 #include <optional>
 
 
@@ -119,6 +121,49 @@ TEST_F(ClosingTest, FileChangedByAnotherProgramIsOverwrittenWhenTheUserSaysSo)
     EXPECT_EQ(m_boxes->Shown(), QStringList({FILE_CHANGED_QUESTION.arg(QString::fromStdString(path))}));
     EXPECT_EQ(ReadFile(path).size(), RECORD_SIZE * 4);  // our three publishers
     EXPECT_EQ(KeptCopyIn(m_dir.path()), QString());
+}
+
+// When the group's path now leads to another file than the one loaded, that file is never
+// written over and no question offers to: the reports are kept beside it.
+TEST_F(ClosingTest, AGroupPathThatNowLeadsToAnotherFileIsNeverWrittenOver)
+{
+    namespace fs = std::filesystem;
+    const std::vector<std::pair<const char*, std::function<void(const fs::path&, const fs::path&)>>> ways = {
+        {"the same bytes moved there", [](const fs::path& path, const fs::path& other) {
+             fs::copy_file(path, other, fs::copy_options::overwrite_existing);
+             fs::rename(other, path);
+         }},
+#ifndef _WIN32
+        {"a link planted at its name", [](const fs::path& path, const fs::path& other) {
+             ASSERT_TRUE(SecretarysNewFile().WriteTo(other.string()));
+             fs::remove(path);
+             fs::create_symlink(other, path);
+         }},
+#endif
+    };
+    for (const auto& [name, replace] : ways) {
+        SCOPED_TRACE(name);
+        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
+        const fs::path path = PathFromUtf8(dlg.m_strPath);
+        const fs::path other = path.parent_path() / "Cizí.t09";
+        EnterHours(dlg, 2, 6);
+        replace(path, other);
+        const std::vector<std::uint8_t> before = ReadFile(dlg.m_strPath);
+        m_boxes->Clear();
+        m_boxes->QueueAnswer(MsgAnswer::Yes);
+
+        dlg.OnCancel();
+        EXPECT_TRUE(dlg.IsClosed());
+        EXPECT_EQ(ReadFile(Utf8FromPath(path)), before);
+        const QString copy = KeptCopyIn(m_dir.path());
+        ASSERT_NE(copy, QString());
+        EXPECT_EQ(SavedHours(copy.toStdString(), 2), 6);
+        EXPECT_EQ(m_boxes->Shown().size(), 1);
+        EXPECT_TRUE(m_boxes->Last().endsWith(copy + "."));
+        m_dlg.reset();
+        QFile::remove(copy);
+        fs::remove(other);
+    }
 }
 
 // A failing save is brought about with the process's file-size limit, which only POSIX has.
