@@ -351,6 +351,14 @@ TEST_F(ReportSheetTest, PrintedSheetInTheNewFormMarksPublishersWhoTookPart)
     EXPECT_EQ(At(canvas.Text("Ano")), XY(3134, 918));
     EXPECT_EQ(At(canvas.Text("30")), XY(3134, 1068));
     EXPECT_EQ(At(canvas.Text("4")), XY(3134, 1218));
+
+    // In the old form the same bit is the "<1 h" tick: nobody is marked, printed or previewed.
+    m_group.m_bNewForm = false;
+    RecordingCanvas oldPrinted(600, 600), oldPreview(96, 96);
+    Print(oldPrinted);
+    Preview(oldPreview, 0, 0, 0, 3);
+    EXPECT_TRUE(oldPrinted.TextsOf("Ano").empty());
+    EXPECT_TRUE(oldPreview.TextsOf("Ano").empty());
 }
 
 } // namespace

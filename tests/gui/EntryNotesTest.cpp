@@ -141,6 +141,14 @@ TEST_F(EntryNotesTest, EndingTheProgramKeepsWhatWasTypedAsFarAsItIsValid)
         EXPECT_EQ(m_dlg->GetField4Word(1, NEW_FORM_MONTH, 0), std::string(studies) == "3" ? 0x0803 : 0x0800);
         ClearTerminationRequest();
     }
+    // Only the studies typed, the last field: they are kept.
+    OpenEntry(Group(OLD_FORM_MONTH), 1, OLD_FORM_TODAY);
+    Keys("\n\n\n\n4");
+    EXPECT_TRUE(HasFocus(IDC_STUDIES));
+    CTerminationWatcher().Request();
+    m_entry->reject();
+    EXPECT_EQ(m_dlg->GetMonthValue(1, OLD_FORM_MONTH, OLD_FORM_SLOT, FIELD_STUDIES), 4);
+    ClearTerminationRequest();
 }
 
 TEST_F(EntryNotesTest, EndingTheProgramStoresNeitherABrowsedMonthNorAFieldThatFailsItsCheck)

@@ -230,12 +230,14 @@ TEST_P(XdgRouteTest, DeliversWhatTheRouteCarriesAndRefusesWhatItCannot)
         QString address;
         QString folder;     // of the group file, inside the test's folder
         bool refused;
+        QString link = {};  // a plain-named link to the folder, through which the group is opened
     };
     const Case cases[] = {
         {QStringLiteral("tajemnik@example.cz"), QStringLiteral("sbor"), false},
         {QStringLiteral("o'neil@example.ie"), QStringLiteral("sbor"), GetParam().thunderbird},
         {hostile, QStringLiteral("sbor"), true},
         {QStringLiteral("tajemnik@example.cz"), QStringLiteral("o'brien, \\zprávy"), false},
+        {QStringLiteral("tajemnik@example.cz"), QStringLiteral("o'hara, \\zprávy"), false, QStringLiteral("odkaz")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE((c.address + QLatin1Char(' ') + c.folder).toStdString());
@@ -243,7 +245,11 @@ TEST_P(XdgRouteTest, DeliversWhatTheRouteCarriesAndRefusesWhatItCannot)
         QDir(m_dir.path()).mkpath(c.folder);
         fixtures::GroupBuilder group = SimpleGroup(2);
         group.SecretaryMail(c.address.toStdString());
-        Open(WriteGroup(group, c.folder.toStdString() + "/Skupina3.t09"));
+        const std::string written = WriteGroup(group, c.folder.toStdString() + "/Skupina3.t09");
+        if (!c.link.isEmpty()) {
+            ASSERT_TRUE(QFile::link(m_dir.filePath(c.folder), m_dir.filePath(c.link)));
+        }
+        Open(c.link.isEmpty() ? written : m_dir.filePath(c.link + QStringLiteral("/Skupina3.t09")).toStdString());
         m_boxes->Clear();
         m_boxes->QueueAnswer(MsgAnswer::Yes);
         Click(IDC_SEND_REPORT);
