@@ -119,6 +119,10 @@ constexpr StringEntry STRING_TABLE[] = {
     {1539, "&Tisknout"},
     {1540, "&Nastavení tiskárny"},
     {1541, "Na konci měsíce pošle tlačítko \"Připomenout všem neodevzdaným...\" připomínku e-mailem každému, kdo ještě neodevzdal zprávu (mezerníkem ho lze vynechat), a ukáže telefony těch, kdo e-mail nemají. Tlačítko \"Souhrn měsíce\" ukáže počty a součty skupiny za měsíc; Ctrl+C je zkopíruje, lze je i vytisknout. Ze seznamu se k oběma tlačítkům dostanete klávesami Shift+Tab.\n\n"},
+    {1542, "%1 - %2 - přehled roku"},
+    {1543, "Chybí za 6 měs."},
+    {1544, "Služební rok (hod)"},
+    {1545, "Odevzdané zprávy"},
 };
 
 constexpr bool IsSortedById()

@@ -114,6 +114,11 @@ enum StringId : int {
     IDS_PRINT_BUTTON = 1539,         // "&Tisknout"
     IDS_PRINTER_SETUP_BUTTON = 1540, // "&Nastavení tiskárny"
     IDS_TIPS_MONTH = 1541,           // the tip on the two commands, shown after 1059 .. 1066
+    // The year at a glance.
+    IDS_YEAR_TITLE = 1542,           // "%1 - %2 - přehled roku": month and year, group
+    IDS_YEAR_MISSING_LAST_6 = 1543,  // "Chybí za 6 měs.", missing months among the last six
+    IDS_YEAR_SERVICE_YEAR = 1544,    // "Služební rok (hod)", the service year's hours
+    IDS_YEAR_REPORTED_ROW = 1545,    // "Odevzdané zprávy", the count of reports of each month
 };
 
 } // namespace vak
