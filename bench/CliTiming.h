@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -48,6 +50,47 @@ inline double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
+
+// The median wall time of each command over `runs` rounds; the commands take turns within a
+// round, so that the machine's drift touches all alike. Empty when a run fails.
+inline std::vector<double> MedianTimes(const std::vector<std::vector<std::string>>& commands, int runs)
+{
+    std::vector<std::vector<double>> times(commands.size());
+    for (int run = 0; run < runs; ++run) {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            const double time = TimeCli(commands[i]);
+            if (time < 0)
+                return {};
+            times[i].push_back(time);
+        }
+    }
+    std::vector<double> medians;
+    for (const std::vector<double>& each : times)
+        medians.push_back(Median(each));
+    return medians;
+}
+
+// A fresh temporary folder for one benchmark's files, removed with them at its end.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name)
+        : m_path(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid())))
+    {
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
 
 // A full group of report month March: every publisher with a number (every third with two),
 // reports, and notes.

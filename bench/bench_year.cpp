@@ -8,16 +8,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace {
-
-using vak::bench::Median;
-using vak::bench::TimeCli;
 
 constexpr double BUDGET_RATIO = 1.5;
 
@@ -48,38 +42,29 @@ vak::fixtures::GroupBuilder FullYearGroup()
 int main(int argc, char** argv)
 {
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vak-bench-year-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string groupFile = (dir / "Skupina127.t09").string();
+    const vak::bench::ScratchFolder dir("vak-bench-year");
+    const std::string groupFile = dir.File("Skupina127.t09");
     if (!FullYearGroup().WriteTo(groupFile)) {
         std::fprintf(stderr, "bench_year: cannot write %s\n", groupFile.c_str());
         return 1;
     }
 
-    std::vector<double> dumpTimes;
-    std::vector<double> tableTimes;
-    std::vector<double> jsonTimes;
-    for (int run = 0; run < runs; ++run) {
-        const double dump = TimeCli({"dump", groupFile});
-        const double table = TimeCli({"year", groupFile, "--date", "2026-04-10"});
-        const double json = TimeCli({"year", groupFile, "--json", "--date", "2026-04-10"});
-        if (dump < 0 || table < 0 || json < 0) {
-            std::fprintf(stderr, "bench_year: vak-cli failed\n");
-            return 1;
-        }
-        dumpTimes.push_back(dump);
-        tableTimes.push_back(table);
-        jsonTimes.push_back(json);
+    const std::vector<double> medians = vak::bench::MedianTimes(
+        {{"dump", groupFile},
+         {"year", groupFile, "--date", "2026-04-10"},
+         {"year", groupFile, "--json", "--date", "2026-04-10"}},
+        runs);
+    if (medians.empty()) {
+        std::fprintf(stderr, "bench_year: vak-cli failed\n");
+        return 1;
     }
-    const double dumpMedian = Median(dumpTimes);
     std::printf("%d runs each, %d publishers\n", runs, vak::bench::FULL_GROUP_PUBLISHERS);
-    std::printf("vak-cli dump (floor): median %.1f ms\n", dumpMedian);
-    for (const auto& [name, times] : {std::pair{"year", &tableTimes}, std::pair{"year --json", &jsonTimes}}) {
-        const double median = Median(*times);
-        std::printf("vak-cli %s: median %.1f ms, ratio to dump %.2f (budget %.1f: %s)\n", name, median,
-                    median / dumpMedian, BUDGET_RATIO, median / dumpMedian <= BUDGET_RATIO ? "kept" : "EXCEEDED");
+    std::printf("vak-cli dump (floor): median %.1f ms\n", medians[0]);
+    const char* const names[] = {"year", "year --json"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const double ratio = medians[i + 1] / medians[0];
+        std::printf("vak-cli %s: median %.1f ms, ratio to dump %.2f (budget %.1f: %s)\n", names[i], medians[i + 1],
+                    ratio, BUDGET_RATIO, ratio <= BUDGET_RATIO ? "kept" : "EXCEEDED");
     }
-    std::filesystem::remove_all(dir);
     return 0;
 }
