@@ -45,11 +45,12 @@ constexpr std::size_t CELL_WIDTH = 6;  // "65536" and a blank
 constexpr const char* GAP = "  ";
 constexpr const char* MISSING_CELL = "-";
 
-// Characters of a UTF-8 text, as the columns line up by them.
+// Characters of a UTF-8 text, as the columns line up by them: every byte but the continuation
+// bytes begins one.
 std::size_t Characters(std::string_view text)
 {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+    const auto begins = [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; };
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), begins));
 }
 
 std::string PadLeft(const std::string& text, std::size_t width)

@@ -11,17 +11,17 @@ namespace vak {
 
 class CGroupData;
 
-inline constexpr int OVERVIEW_MONTHS = 12;  // the window: the report month and the eleven before
-inline constexpr int OVERVIEW_RECENT = 6;   // the last months `missingLast6` looks at
+inline constexpr int OVERVIEW_MONTHS = 12;    // the window: the report month and the eleven before
+inline constexpr int OVERVIEW_RECENT = 6;     // the last months `missingLast6` looks at
 inline constexpr int SERVICE_YEAR_START = 8;  // a service year begins in September
 
 // One month of the window, the report month last.
 struct YearColumn {
-    int month = 0;      // 0 = January .. 11 = December
-    int year = 0;       // calendar year
-    int slot = 0;       // the year slot its values are read from
+    int month = 0;           // 0 = January .. 11 = December
+    int year = 0;            // calendar year
+    int slot = 0;            // the year slot its values are read from
     bool showsYear = false;  // the first column and every January: the heading names the year
-    int reported = 0;   // publishers who reported in it
+    int reported = 0;        // publishers who reported in it (hours, quarter hours or participation)
 };
 
 // One publisher's month.
@@ -36,12 +36,12 @@ struct YearCell {
 };
 
 struct YearRow {
-    int publisher = 0;   // record number 1..N
-    std::string name;    // list form, "Novák, Jiří"
+    int publisher = 0;                              // record number 1..N
+    std::string name;                               // list form, "Novák, Jiří"
     std::array<YearCell, OVERVIEW_MONTHS> cells{};  // as the columns, oldest first
-    int missingLast6 = 0;             // missing months among the last six of the window
-    long serviceYearQuarters = 0;     // time reported in the service year, in quarter hours
-    int serviceYearReported = 0;      // months of the service year with a report
+    int missingLast6 = 0;                           // missing months among the last six of the window
+    long serviceYearQuarters = 0;                   // time reported in the service year, in quarter hours
+    int serviceYearReported = 0;                    // months of the service year with a report
 };
 
 struct YearOverview {

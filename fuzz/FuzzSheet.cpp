@@ -215,7 +215,8 @@ void CheckYearOverview(const vak::CGroupData& group)
     for (const vak::YearRow& row : overview.publishers) {
         Check(IsUtf8(row.name) && row.missingLast6 >= 0 && row.missingLast6 <= vak::OVERVIEW_RECENT);
         Check(row.serviceYearReported >= 0 && row.serviceYearReported <= overview.serviceYearMonths);
-        Check(row.serviceYearQuarters >= 0 && row.serviceYearQuarters <= overview.serviceYearMonths * MOST_QUARTERS_A_MONTH);
+        Check(row.serviceYearQuarters >= 0 &&
+              row.serviceYearQuarters <= overview.serviceYearMonths * MOST_QUARTERS_A_MONTH);
         for (const vak::YearCell& cell : row.cells) {
             Check(!(cell.reported && cell.missing) && cell.status >= 0 && cell.status <= 3);
             Check(cell.hoursQuarters >= 0 && cell.hoursQuarters <= MOST_QUARTERS_A_MONTH && cell.studies <= 1023);
