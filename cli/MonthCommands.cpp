@@ -2,8 +2,12 @@
 #include "cli/MonthCommands.h"
 
 #include "cli/JsonWriter.h"
+#include "data/YearOverview.h"
 #include "main/MissingReports.h"
 #include "main/MonthTotals.h"
+#include "res/StringTable.h"
+
+#include <algorithm>
 
 namespace vak {
 
@@ -33,6 +37,140 @@ void WriteStatus(JsonWriter& json, const StatusTotals& row)
     json.Member("studies", row.studies);
     json.Member("credit", row.credit);
     json.Close('}');
+}
+
+// ---- year ------------------------------------------------------------------------------------
+
+constexpr std::size_t CELL_WIDTH = 6;  // "65536" and a blank
+constexpr const char* GAP = "  ";
+constexpr const char* MISSING_CELL = "-";
+
+// Characters of a UTF-8 text, as the columns line up by them: every byte but the continuation
+// bytes begins one.
+std::size_t Characters(std::string_view text)
+{
+    const auto begins = [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; };
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), begins));
+}
+
+std::string PadLeft(const std::string& text, std::size_t width)
+{
+    const std::size_t length = Characters(text);
+    return std::string(width > length ? width - length : 0, ' ') + text;
+}
+
+std::string PadRight(const std::string& text, std::size_t width)
+{
+    const std::size_t length = Characters(text);
+    return text + std::string(width > length ? width - length : 0, ' ');
+}
+
+std::string WithoutTrailingBlanks(std::string line)
+{
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+// The two heading lines: the year over the first column and over every January, then the
+// month numbers and the headings of the publisher's figures.
+std::vector<std::string> YearHeadings(const YearOverview& overview, std::size_t nameWidth)
+{
+    std::string years = PadRight("", nameWidth);
+    std::string months = years;
+    for (const YearColumn& column : overview.columns) {
+        years += PadLeft(column.showsYear ? std::to_string(column.year) : "", CELL_WIDTH);
+        months += PadLeft(std::to_string(column.month + 1), CELL_WIDTH);
+    }
+    months += GAP + ResString(IDS_YEAR_MISSING_LAST_6) + GAP + ResString(IDS_YEAR_SERVICE_YEAR);
+    return {WithoutTrailingBlanks(years), months};
+}
+
+std::string YearRowLine(const YearRow& row, std::size_t nameWidth)
+{
+    std::string line = PadRight(row.name, nameWidth);
+    for (const YearCell& cell : row.cells)
+        line += PadLeft(cell.missing ? MISSING_CELL : YearCellText(cell), CELL_WIDTH);
+    line += GAP + PadLeft(std::to_string(row.missingLast6), Characters(ResString(IDS_YEAR_MISSING_LAST_6)));
+    line += GAP + PadLeft(HoursText(row.serviceYearQuarters), Characters(ResString(IDS_YEAR_SERVICE_YEAR)));
+    return line;
+}
+
+std::string YearTable(const YearOverview& overview)
+{
+    const std::string reportsLabel = ResString(IDS_YEAR_REPORTED_ROW);
+    std::size_t nameWidth = Characters(reportsLabel);
+    for (const YearRow& row : overview.publishers)
+        nameWidth = std::max(nameWidth, Characters(row.name));
+    std::vector<std::string> lines = YearHeadings(overview, nameWidth);
+    for (const YearRow& row : overview.publishers)
+        lines.push_back(YearRowLine(row, nameWidth));
+    std::string counts = PadRight(reportsLabel, nameWidth);
+    for (const YearColumn& column : overview.columns)
+        counts += PadLeft(std::to_string(column.reported), CELL_WIDTH);
+    lines.push_back(counts);
+    return YearOverviewHeading(overview) + "\n" + Lines(lines);
+}
+
+void WriteYearCell(JsonWriter& json, const YearCell& cell)
+{
+    json.Open('{');
+    json.Member("reported", cell.reported);
+    json.Member("missing", cell.missing);
+    json.Key("hours");
+    json.Number(HoursText(cell.hoursQuarters));
+    json.Member("participated", cell.participated);
+    json.Member("studies", long{cell.studies});
+    json.Member("status", std::string_view(STATUS_KEYS[static_cast<std::size_t>(cell.status)]));
+    json.Close('}');
+}
+
+void WriteYearRow(JsonWriter& json, const YearRow& row)
+{
+    json.Open('{');
+    json.Member("publisher", long{row.publisher});
+    json.Member("name", std::string_view(row.name));
+    json.Key("cells");
+    json.Open('[');
+    for (const YearCell& cell : row.cells)
+        WriteYearCell(json, cell);
+    json.Close(']');
+    json.Member("missing_last_6", long{row.missingLast6});
+    json.Key("service_year");
+    json.Open('{');
+    json.Key("hours");
+    json.Number(HoursText(row.serviceYearQuarters));
+    json.Member("reported", long{row.serviceYearReported});
+    json.Close('}');
+    json.Close('}');
+}
+
+std::string YearJson(const YearOverview& overview)
+{
+    JsonWriter out;
+    out.Open('{');
+    out.Member("month", long{overview.month + 1});
+    out.Member("year", long{overview.year});
+    out.Key("months");
+    out.Open('[');
+    for (const YearColumn& column : overview.columns) {
+        out.Open('{');
+        out.Member("month", long{column.month + 1});
+        out.Member("year", long{column.year});
+        out.Close('}');
+    }
+    out.Close(']');
+    out.Key("publishers");
+    out.Open('[');
+    for (const YearRow& row : overview.publishers)
+        WriteYearRow(out, row);
+    out.Close(']');
+    out.Key("reported");
+    out.Open('[');
+    for (const YearColumn& column : overview.columns)
+        out.Value(long{column.reported});
+    out.Close(']');
+    out.Close('}');
+    return out.Take() + "\n";
 }
 
 } // namespace
@@ -99,6 +237,12 @@ std::string SummaryOutput(const CGroupData& group, bool json)
     out.Close(']');
     out.Close('}');
     return out.Take() + "\n";
+}
+
+std::string YearOutput(const CGroupData& group, bool json)
+{
+    const YearOverview overview = ComputeYearOverview(group);
+    return json ? YearJson(overview) : YearTable(overview);
 }
 
 } // namespace vak

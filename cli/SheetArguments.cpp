@@ -1,4 +1,4 @@
-// The arguments of `vak-cli sheet`, `missing` and `summary`.
+// The arguments of `vak-cli sheet`, `missing`, `summary` and `year`.
 #include "cli/SheetArguments.h"
 
 #include <algorithm>

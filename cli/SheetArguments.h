@@ -1,6 +1,6 @@
 // The arguments of `vak-cli sheet FILE --pdf OUT [--month M] [--date YYYY-MM-DD]`, and of the
-// commands that pick the report month the same way: `missing` and `summary FILE [--month M]
-// [--date YYYY-MM-DD] [--json]`.
+// commands that pick the report month the same way: `missing`, `summary` and `year FILE
+// [--month M] [--date YYYY-MM-DD] [--json]`.
 #pragma once
 
 #include "data/ReportMonth.h"
@@ -16,14 +16,15 @@ struct SheetOptions {
     std::string pdfFile;
     std::optional<int> month;  // report month 0..11 instead of the file's
     CivilDate today;           // the day the report year is chosen for
-    bool json = false;         // missing, summary: JSON instead of text
+    bool json = false;         // missing, summary, year: JSON instead of text
 };
 
 // Reads the arguments that follow "sheet"; `today` is the date unless --date gives one.
 // Returns the problem, or "" when they are usable.
 std::string ParseSheetArguments(const std::vector<std::string>& args, CivilDate today, SheetOptions& options);
 
-// Reads the arguments that follow "missing" or "summary" (`command`, which the problems name).
+// Reads the arguments that follow "missing", "summary" or "year" (`command`, which the problems
+// name).
 std::string ParseMonthArguments(const std::string& command, const std::vector<std::string>& args, CivilDate today,
                                 SheetOptions& options);
 

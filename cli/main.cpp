@@ -1,5 +1,6 @@
-// vak-cli: dumps a group file as JSON, rewrites it, exports its report sheet as PDF and lists the
-// month's missing reports and totals, for scripting and support.
+// vak-cli: dumps a group file as JSON, rewrites it, exports its report sheet as PDF, lists the
+// month's missing reports and totals and shows the group's last twelve months, for scripting and
+// support.
 #include "cli/CommandLine.h"
 #include "cli/GroupJson.h"
 #include "cli/MonthCommands.h"
@@ -33,6 +34,8 @@ constexpr const char* USAGE =
     "                          list the publishers whose report of the month is missing\n"
     "  vak-cli summary FILE [--month M] [--date YYYY-MM-DD] [--json]\n"
     "                          print the month's totals of the group\n"
+    "  vak-cli year FILE [--month M] [--date YYYY-MM-DD] [--json]\n"
+    "                          print every publisher's twelve months up to the report month\n"
     "  vak-cli --help          show this text\n"
     "\n"
     "dump prints one JSON document (UTF-8): the header values (group, month, publishers_count,\n"
@@ -48,10 +51,19 @@ constexpr const char* USAGE =
     "sheet prints the report month of FILE (or month M, 1 = January .. 12 = December) in the\n"
     "year the program would give it on the day of --date (today by default): the latest year in\n"
     "which that month is not after the day's month. It needs no display.\n"
-    "missing and summary choose the month and year as sheet does and print what the program's\n"
-    "dialogs show, or with --json: missing an array of {publisher, name, email (null without a\n"
-    "usable address), phones}; summary {month, year, form, publishers, reported, missing,\n"
-    "by_status: {publisher, auxiliary, regular, special}, late: [{month, reports}]}.\n"
+    "missing, summary and year choose the month and year as sheet does and print what the\n"
+    "program's dialogs show, or with --json: missing an array of {publisher, name, email (null\n"
+    "without a usable address), phones}; summary {month, year, form, publishers, reported,\n"
+    "missing, by_status: {publisher, auxiliary, regular, special}, late: [{month, reports}]}.\n"
+    "year shows the report month and the eleven before it (the months after the report month\n"
+    "in the year before): each month's whole hours, \"Ano\" for taking part without hours and\n"
+    "\"-\" for a missing report (a note alone is a zero report, not missing), the missing months\n"
+    "among the last six, the hours of the service year (September up to the report month) and\n"
+    "each month's count of reports; --json gives {month, year, months: [{month, year}] (oldest\n"
+    "first), publishers: [{publisher, name, cells: [{reported, missing, hours, participated,\n"
+    "studies, status}] (as months), missing_last_6, service_year: {hours, reported}}],\n"
+    "reported: [the count of reports of each month]}, status one of publisher, auxiliary,\n"
+    "regular, special.\n"
     "\n"
     "Exit status: 0 success, 1 wrong usage, 2 the file cannot be read or is not a valid group\n"
     "file, 3 the file cannot be written or writing was refused. The reason goes to stderr.\n";
@@ -172,14 +184,23 @@ int Sheet(const std::vector<std::string>& args)
                           [&](vak::CGroupData& group) { return WriteSheet(group, options.groupFile, options.pdfFile); });
 }
 
-// `missing` and `summary`.
+// What `missing`, `summary` and `year` print for the group at its month.
+std::string MonthCommandOutput(const std::string& command, const vak::CGroupData& group, bool json)
+{
+    if (command == "missing")
+        return vak::MissingOutput(group, json);
+    if (command == "summary")
+        return vak::SummaryOutput(group, json);
+    return vak::YearOutput(group, json);
+}
+
+// `missing`, `summary` and `year`.
 int MonthCommand(const std::string& command, const std::vector<std::string>& args)
 {
     vak::SheetOptions options;
     const std::string problem = vak::ParseMonthArguments(command, args, vak::LocalToday(), options);
     return OnGroupAtMonth(problem, options, [&](vak::CGroupData& group) {
-        return PrintToStdout(command == "missing" ? vak::MissingOutput(group, options.json)
-                                                  : vak::SummaryOutput(group, options.json));
+        return PrintToStdout(MonthCommandOutput(command, group, options.json));
     });
 }
 
@@ -207,7 +228,7 @@ int main(int argc, char** argv)
         return args.size() == 3 ? Save(args[1], args[2]) : Usage("save takes an input and an output file.");
     if (args[0] == "sheet")
         return Sheet({args.begin() + 1, args.end()});
-    if (args[0] == "missing" || args[0] == "summary")
+    if (args[0] == "missing" || args[0] == "summary" || args[0] == "year")
         return MonthCommand(args[0], {args.begin() + 1, args.end()});
     return Usage("unknown command \"" + args[0] + "\".");
 }

@@ -1,8 +1,10 @@
 // libFuzzer target: loads arbitrary bytes as a group, draws the printed sheet and every preview
-// page on a canvas that checks each call, and runs the entry rules, the note layout and the
-// mailto: URI over the group's texts. A broken rule aborts, which libFuzzer reports.
+// page on a canvas that checks each call, runs the entry rules, the note layout and the mailto:
+// URI over the group's texts, and checks the year overview's figures. A broken rule aborts,
+// which libFuzzer reports.
 #include "data/Cp1250.h"
 #include "data/GroupData.h"
+#include "data/YearOverview.h"
 #include "fuzz/FuzzedGroup.h"
 #include "entry/EntryRules.h"
 #include "mail/MapiMessage.h"
@@ -200,6 +202,29 @@ void CheckMailto(const std::vector<std::string>& addresses, const std::string& s
     Check(recipients == expected);
 }
 
+// The year overview stays within what twelve months of 16-bit words can hold: no count beyond
+// its months or publishers, no sum that wrapped, no cell both reported and missing.
+void CheckYearOverview(const vak::CGroupData& group)
+{
+    constexpr long MOST_QUARTERS_A_MONTH = 65535L * 4 + 4;
+    const vak::YearOverview overview = vak::ComputeYearOverview(group);
+    Check(overview.publishers.size() == group.m_nPublishers);
+    Check(overview.serviceYearMonths >= 1 && overview.serviceYearMonths <= vak::OVERVIEW_MONTHS);
+    for (const vak::YearColumn& column : overview.columns)
+        Check(column.reported >= 0 && column.reported <= group.m_nPublishers && column.slot >= 0 && column.slot <= 1);
+    for (const vak::YearRow& row : overview.publishers) {
+        Check(IsUtf8(row.name) && row.missingLast6 >= 0 && row.missingLast6 <= vak::OVERVIEW_RECENT);
+        Check(row.serviceYearReported >= 0 && row.serviceYearReported <= overview.serviceYearMonths);
+        Check(row.serviceYearQuarters >= 0 &&
+              row.serviceYearQuarters <= overview.serviceYearMonths * MOST_QUARTERS_A_MONTH);
+        for (const vak::YearCell& cell : row.cells) {
+            Check(!(cell.reported && cell.missing) && cell.status >= 0 && cell.status <= 3);
+            Check(cell.hoursQuarters >= 0 && cell.hoursQuarters <= MOST_QUARTERS_A_MONTH && cell.studies <= 1023);
+            Check(IsUtf8(vak::YearCellText(cell)));
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -209,6 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!group.m_bLoaded)
         return 0;
     DrawSheetAndPreview(group);
+    CheckYearOverview(group);
     std::vector<std::string> addresses;
     std::string note;
     for (int p = 1; p <= group.m_nPublishers; ++p) {

@@ -2,22 +2,12 @@
 #include "main/MonthTotals.h"
 
 #include "data/GroupData.h"
-#include "print/SheetRules.h"
+#include "data/ReportedTime.h"
 #include "res/StringTable.h"
 
 namespace vak {
 
 namespace {
-
-constexpr int QUARTERS_PER_HOUR = 4;
-
-// Reported time in quarter hours as the sheet prints it: codes 1..3 add that many quarters,
-// code 4 a whole hour; the codes above add nothing (the sheet shows no suffix for them).
-long ReportedQuarters(std::uint16_t hours, int quarterCode)
-{
-    const int quarters = quarterCode <= QUARTER_WHOLE_HOUR ? quarterCode : 0;
-    return long{hours} * QUARTERS_PER_HOUR + quarters;
-}
 
 void AddPublisher(StatusTotals& totals, const CGroupData& group, int p, bool newForm)
 {
@@ -27,7 +17,7 @@ void AddPublisher(StatusTotals& totals, const CGroupData& group, int p, bool new
     ++totals.count;
     if (!group.IsReportMissing(p, m, s))
         ++totals.reported;
-    totals.hoursQuarters += ReportedQuarters(group.GetMonthValue(p, m, s, FIELD_HOURS), QuarterCode(field4));
+    totals.hoursQuarters += ReportedQuarters(group, p, m, s);
     totals.studies += group.GetMonthValue(p, m, s, FIELD_STUDIES);
     if (newForm) {
         totals.participated += (field4 & PARTICIPATION_BIT) != 0 ? 1 : 0;

@@ -18,18 +18,7 @@ constexpr std::size_t NOTE_SPLIT_FROM = 15;  // from this length two lines
 constexpr std::size_t SPLIT_SEARCH_FROM = 5; // the first blank from this index breaks the note
 constexpr std::size_t SPLIT_LATEST = 14;     // ... if it lies no further; else the break is here
 
-// The whole hours of a report: quarter-hours code 4 is one more hour.
-unsigned WholeHours(std::uint16_t hours, int quarterCode)
-{
-    return quarterCode == QUARTER_WHOLE_HOUR ? hours + 1u : hours;
-}
-
 } // namespace
-
-int QuarterCode(std::uint16_t field4Word)
-{
-    return field4Word >> QUARTERS_SHIFT;
-}
 
 std::string QuarterSuffix(int code)
 {
@@ -41,7 +30,7 @@ std::optional<std::string> PrintedCellText(int column, std::uint16_t value, int 
     if (column == FIELD_HOURS && participating)
         return ResString(IDS_YES);
     if (column == FIELD_HOURS && quarterCode == QUARTER_WHOLE_HOUR)
-        return std::to_string(WholeHours(value, quarterCode));
+        return std::to_string(WholeHours(ReportedQuarters(value, quarterCode)));
     if (column == FIELD_HOURS && quarterCode != 0) {
         const std::string suffix = QuarterSuffix(quarterCode);
         if (value != 0 || ResString(IDS_QUARTER_BASE + QUARTER_WHOLE_HOUR) == "1")
@@ -57,7 +46,8 @@ std::optional<std::string> PreviewCellText(int column, std::uint16_t value, int 
 {
     if (column == FIELD_HOURS && participating)
         return ResString(IDS_YES);
-    const unsigned shown = column == FIELD_HOURS ? WholeHours(value, quarterCode) : value;
+    // Whole hours only: code 4 is one more hour, the other codes are cut off.
+    const long shown = column == FIELD_HOURS ? WholeHours(ReportedQuarters(value, quarterCode)) : long{value};
     if (shown != 0 || (column == FIELD_HOURS && quarterCode != 0))
         return std::to_string(shown);
     return std::nullopt;

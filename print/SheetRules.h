@@ -3,18 +3,14 @@
 // set a language asks its fonts for.
 #pragma once
 
+#include "data/ReportedTime.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vak {
-
-// Quarter-hours code 4 stands for a whole hour (its suffix text is "1").
-inline constexpr int QUARTER_WHOLE_HOUR = 4;
-
-// The quarter-hours code (bits 12-15) of a field-4 word.
-int QuarterCode(std::uint16_t field4Word);
 
 // ".25", ".5", ".75" and "1" for codes 1..4; empty for code 0 and for codes 5..15.
 std::string QuarterSuffix(int code);

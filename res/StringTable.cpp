@@ -126,6 +126,10 @@ constexpr StringEntry STRING_TABLE[] = {
     {1543, "Uložit jako PDF"},
     {1544, "Dokumenty PDF"},
     {1545, "E-mail pro %1 poštovní program nakonec nepřevzal: %2"},
+    {1546, "%1 - %2 - přehled roku"},
+    {1547, "Chybí za 6 měs."},
+    {1548, "Služební rok (hod)"},
+    {1549, "Odevzdané zprávy"},
 };
 
 constexpr bool IsSortedById()

@@ -121,6 +121,11 @@ enum StringId : int {
     IDS_SAVE_PDF_TITLE = 1543,       // "Uložit jako PDF", the file dialog's title
     IDS_PDF_FILES = 1544,            // "Dokumenty PDF", the file dialog's filter
     IDS_MAIL_FAILED_LATER = 1545,    // "E-mail pro %1 poštovní program nakonec nepřevzal: %2"
+    // The year at a glance.
+    IDS_YEAR_TITLE = 1546,           // "%1 - %2 - přehled roku": month and year, group
+    IDS_YEAR_MISSING_LAST_6 = 1547,  // "Chybí za 6 měs.", missing months among the last six
+    IDS_YEAR_SERVICE_YEAR = 1548,    // "Služební rok (hod)", the service year's hours
+    IDS_YEAR_REPORTED_ROW = 1549,    // "Odevzdané zprávy", the count of reports of each month
 };
 
 } // namespace vak

@@ -1,5 +1,6 @@
 // vak-cli missing and summary on the month group, whose figures were worked out by hand from
-// what the group holds (see tests/fixtures/MonthGroup.cpp), in both report forms.
+// what the group holds (see tests/fixtures/MonthGroup.cpp), in both report forms; vak-cli year
+// on a publisher of one auxiliary month.
 #include "CliRun.h"
 #include "fixtures/GroupBuilder.h"
 #include "fixtures/MonthGroup.h"
@@ -106,6 +107,55 @@ TEST(MonthCommands, ControlCharactersFromTheFileKeepEachPublisherOnOneLine)
               "[{\"publisher\":1,\"name\":\"Malá\\u000aNová, Eva\",\"email\":\"eva@x.cz\\u000d\\u000abcc:b@y.cz\","
               "\"phones\":[\"602\\u0009111 003\"]},"
               "{\"publisher\":2,\"name\":\"Novák\\u0001, Karel\\u0081\",\"email\":null,\"phones\":[]}]\n");
+}
+
+TEST(MonthCommands, YearPrintsTheTwelveMonthsAsJsonAndAsATable)
+{
+    // January 2025: an auxiliary pioneer in December 2024 with 10.5 hours, a note in January.
+    TempDir dir;
+    const std::string path = dir.File("Skupina5.t09");
+    fixtures::GroupBuilder group;
+    group.Group(5).Month(0);
+    group.AddPublisher({"Adam", "Beneš"})
+        .Report(11, 0, {.hours = 10, .studies = 1, .quarters = 2, .participation = true})
+        .Status(11, 0, 1)
+        .Note(0, 1, "0");
+    ASSERT_TRUE(group.WriteTo(path));
+
+    std::string months;
+    std::string missing;
+    for (int m = 2; m <= 13; ++m)
+        months += std::string(m == 2 ? "" : ",") + "{\"month\":" + std::to_string((m - 1) % 12 + 1) +
+                  ",\"year\":" + (m == 13 ? "2025" : "2024") + "}";
+    for (int m = 2; m <= 11; ++m)
+        missing += "{\"reported\":false,\"missing\":true,\"hours\":0,\"participated\":false,\"studies\":0,"
+                   "\"status\":\"publisher\"},";
+    const std::string json =
+        "{\"month\":1,\"year\":2025,\"months\":[" + months + "],\"publishers\":[{\"publisher\":1,\"name\":"
+        "\"Beneš, Adam\",\"cells\":[" + missing +
+        "{\"reported\":true,\"missing\":false,\"hours\":10.5,\"participated\":true,\"studies\":1,\"status\":\"auxiliary\"},"
+        "{\"reported\":false,\"missing\":false,\"hours\":0,\"participated\":false,\"studies\":0,\"status\":\"publisher\"}],"
+        "\"missing_last_6\":4,\"service_year\":{\"hours\":10.5,\"reported\":1}}],"
+        "\"reported\":[0,0,0,0,0,0,0,0,0,0,1,0]}\n";
+    const CliRun run = RunCli("year '" + path + "' --json --date 2025-02-10", dir.File("err"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, json);
+
+    const std::string blank(16, ' ');  // as wide as "Odevzdané zprávy"
+    const std::string table =
+        "Leden 2025 - Skupina 5 - přehled roku\n" + blank + "  2024" + std::string(60, ' ') + "  2025\n" + blank +
+        "     2     3     4     5     6     7     8     9    10    11    12     1  Chybí za 6 měs.  Služební rok (hod)\n"
+        "Beneš, Adam          -     -     -     -     -     -     -     -     -     -    10                      4"
+        "                10.5\n"
+        "Odevzdané zprávy     0     0     0     0     0     0     0     0     0     0     1     0\n";
+    EXPECT_EQ(RunCli("year '" + path + "' --date 2025-02-10", dir.File("err")).out, table);
+
+    // Wrong usage and a group without publishers end as they do for summary.
+    EXPECT_EQ(RunCli("year '" + path + "' --month 13", dir.File("err")).status, 1);
+    EXPECT_EQ(test::ReadText(dir.File("err")).substr(0, 46), "vak-cli: --month takes a month number 1 to 12.");
+    ASSERT_TRUE(fixtures::GroupBuilder().Month(0).WriteTo(path));
+    EXPECT_EQ(RunCli("year '" + path + "'", dir.File("err")).status, 2);
+    EXPECT_EQ(test::ReadText(dir.File("err")), "vak-cli: " + path + " holds no publishers (an empty or truncated group file).\n");
 }
 
 } // namespace
