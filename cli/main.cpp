@@ -176,10 +176,10 @@ int WriteSheet(vak::CGroupData& group, const std::string& groupFile, const std::
 
 int Sheet(const std::vector<std::string>& args)
 {
-    if (!vak::CanDrawSheetPdf())
-        return Usage("this vak-cli was built without Qt and cannot draw the sheet.");
     vak::SheetOptions options;
     const std::string problem = vak::ParseSheetArguments(args, vak::LocalToday(), options);
+    if (problem.empty() && !vak::CanDrawSheetPdf())
+        return Usage("this vak-cli was built without Qt and cannot draw the sheet.");
     return OnGroupAtMonth(problem, options,
                           [&](vak::CGroupData& group) { return WriteSheet(group, options.groupFile, options.pdfFile); });
 }
