@@ -2,12 +2,13 @@
 // the closing sequence also when the system ends the program.
 #include "app/GroupApp.h"
 
-#include "app/AppIcon.h"
-#include "app/CzechTranslation.h"
-#include "app/MessageBox.h"
-#include "app/ProgramStyle.h"
-#include "app/SettingsFile.h"
-#include "app/Termination.h"
+#include "ui/AppIcon.h"
+#include "ui/CzechTranslation.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramStyle.h"
+#include "data/SettingsFile.h"
+#include "ui/Termination.h"
+#include "data/GroupPaths.h"
 #include "data/ReportMonth.h"
 #include "mail/PlatformMail.h"
 #include "main/MainDlg.h"
@@ -21,11 +22,6 @@ CGroupApp::CGroupApp(int& argc, char** argv) : QApplication(argc, argv)
     InstallProgramStyle(*this);
     // The main window's modal run is the program's life; closing a message box never ends it.
     setQuitOnLastWindowClosed(false);
-}
-
-std::string CGroupApp::CommandLineOf(const QStringList& arguments)
-{
-    return arguments.mid(1).join(QLatin1Char(' ')).toStdString();
 }
 
 bool CGroupApp::InitInstance()
@@ -44,7 +40,10 @@ bool CGroupApp::InitInstance()
     context.telephony = &telephony;
     context.mail = &mail;
     context.printers = this;
-    context.commandLine = CommandLineOf(arguments());
+    std::vector<std::string> words;
+    for (const QString& argument : arguments().mid(1))
+        words.push_back(argument.toStdString());
+    context.commandLine = JoinedCommandLine(words);
     context.today = LocalToday();
 
     // A request that comes while the main window is still being built (a message box about the

@@ -2,12 +2,9 @@
 // main window as the whole life of the program.
 #pragma once
 
-#include "app/PrinterChoice.h"
+#include "print/PrinterChoice.h"
 
 #include <QApplication>
-#include <QStringList>
-
-#include <string>
 
 namespace vak {
 
@@ -20,9 +17,6 @@ public:
 
     // Runs the main window until it closes, then returns false: the program ends.
     bool InitInstance();
-
-    // The program's arguments (without its own name) joined by spaces into one text.
-    static std::string CommandLineOf(const QStringList& arguments);
 };
 
 } // namespace vak

@@ -3,12 +3,12 @@
 // measured against, and timing.
 #pragma once
 
-#include "app/MessageBox.h"
-#include "app/SettingsFile.h"
+#include "ui/MessageBox.h"
+#include "data/SettingsFile.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 #include "res/DialogTemplates.h"
 
 #include <QCheckBox>

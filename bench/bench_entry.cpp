@@ -7,7 +7,7 @@
 //                              QT_QPA_PLATFORM is set)
 #include "BenchWindows.h"
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 #include "entry/EntryDlg.h"
 #include "fixtures/GroupBuilder.h"
 #include "res/DialogTemplates.h"

@@ -9,9 +9,9 @@
 
 #include "fixtures/GroupBuilder.h"
 #include "mail/RemindAllDlg.h"
-#include "main/MissingReports.h"
+#include "data/MissingReports.h"
 #include "main/MonthSummaryDlg.h"
-#include "main/MonthTotals.h"
+#include "data/MonthTotals.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -6,8 +6,8 @@
 //                                QT_QPA_PLATFORM is set)
 #include "BenchWindows.h"
 
-#include "app/AppIcon.h"
-#include "app/ListBox.h"
+#include "ui/AppIcon.h"
+#include "ui/ListBox.h"
 #include "fixtures/GroupBuilder.h"
 
 #include <QApplication>

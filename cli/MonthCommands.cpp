@@ -3,8 +3,8 @@
 
 #include "cli/JsonWriter.h"
 #include "data/YearOverview.h"
-#include "main/MissingReports.h"
-#include "main/MonthTotals.h"
+#include "data/MissingReports.h"
+#include "data/MonthTotals.h"
 #include "res/StringTable.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // layout, the month list for late reports and the three check boxes.
 #include "entry/EntryDlg.h"
 
-#include "app/QtText.h"
+#include "ui/QtText.h"
 #include "entry/EntryEdit.h"
 #include "entry/EntryRules.h"
 #include "main/MainDlg.h"

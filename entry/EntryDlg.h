@@ -3,7 +3,7 @@
 // the month, and stored into the main window's group on OK.
 #pragma once
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 #include "entry/EntryRecord.h"
 
 #include <QDialog>

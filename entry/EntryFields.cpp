@@ -2,9 +2,9 @@
 // hours text left behind, the credit hours, the validation at OK and the focus handlers.
 #include "entry/EntryDlg.h"
 
-#include "app/MessageBox.h"
-#include "app/QtText.h"
-#include "app/ScreenReader.h"
+#include "ui/MessageBox.h"
+#include "ui/QtText.h"
+#include "ui/ScreenReader.h"
 #include "entry/EntryEdit.h"
 #include "entry/EntryRules.h"
 #include "main/MainDlg.h"

@@ -3,8 +3,8 @@
 // copy and copies the record back into the group.
 #include "entry/EntryDlg.h"
 
-#include "app/QtText.h"
-#include "app/Termination.h"
+#include "ui/QtText.h"
+#include "ui/Termination.h"
 #include "entry/EntryRules.h"
 #include "main/MainDlg.h"
 

@@ -3,15 +3,15 @@
 // itself, which the reminder to everyone still missing sends too.
 #include "main/MainDlg.h"
 
-#include "app/ListBox.h"
-#include "app/QtText.h"
+#include "ui/ListBox.h"
+#include "ui/QtText.h"
 #include "mail/MapiMail.h"
 #include "mail/Reminders.h"
 #include "mail/RemindAllDlg.h"
 #include "mail/ReportMail.h"
 #include "main/BusyScope.h"
-#include "main/MainRules.h"
-#include "main/MissingReports.h"
+#include "data/GroupPaths.h"
+#include "data/MissingReports.h"
 #include "res/StringTable.h"
 
 namespace vak {

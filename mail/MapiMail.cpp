@@ -2,9 +2,9 @@
 // window disabled, and the results that count as sent.
 #include "mail/MapiMail.h"
 
-#include "app/MessageBox.h"
-#include "app/QtText.h"
-#include "app/Termination.h"
+#include "ui/MessageBox.h"
+#include "ui/QtText.h"
+#include "ui/Termination.h"
 #include "data/PublisherName.h"
 #include "res/StringTable.h"
 

@@ -2,10 +2,10 @@
 // message per ticked publisher to the mail system, with progress and the outcome.
 #include "mail/RemindAllDlg.h"
 
-#include "app/ListBox.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
-#include "app/Termination.h"
+#include "ui/ListBox.h"
+#include "ui/MessageBox.h"
+#include "ui/QtText.h"
+#include "ui/Termination.h"
 #include "mail/MapiMail.h"
 #include "mail/ReportMail.h"
 #include "mail/Reminders.h"

@@ -3,9 +3,9 @@
 // text, and "Odeslat", which hands one message per ticked publisher to the mail system.
 #pragma once
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 #include "mail/MapiMessage.h"
-#include "main/MissingReports.h"
+#include "data/MissingReports.h"
 
 #include <QDialog>
 

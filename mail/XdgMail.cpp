@@ -2,7 +2,7 @@
 // attachments it can carry, and running it.
 #include "mail/XdgMail.h"
 
-#include "app/QtText.h"
+#include "ui/QtText.h"
 #include "main/Telephony.h"
 #include "res/StringTable.h"
 

@@ -2,7 +2,7 @@
 // every command of the program. It owns the group data for the whole life of the program.
 #pragma once
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 #include "data/GroupData.h"
 #include "data/PublisherName.h"
 

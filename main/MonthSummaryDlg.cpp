@@ -1,9 +1,9 @@
 // The month's totals dialog: showing, copying and printing the figures.
 #include "main/MonthSummaryDlg.h"
 
-#include "app/ListBox.h"
-#include "app/PrinterChoice.h"
-#include "app/QtText.h"
+#include "ui/ListBox.h"
+#include "print/PrinterChoice.h"
+#include "ui/QtText.h"
 #include "main/MainDlg.h"
 #include "print/SavePdf.h"
 #include "print/SheetPrinting.h"

@@ -2,10 +2,10 @@
 // texts: caption, count lines, last-entered name and the buttons that depend on them.
 #include "main/MainDlg.h"
 
-#include "app/ListBox.h"
-#include "app/QtText.h"
-#include "main/MainRules.h"
-#include "main/MissingReports.h"
+#include "ui/ListBox.h"
+#include "ui/QtText.h"
+#include "data/MissingReports.h"
+#include "data/MissingReports.h"
 #include "res/StringTable.h"
 
 #include <QSignalBlocker>

@@ -1,7 +1,7 @@
 // Dialing from the main window, whichever telephony service the platform has.
 #include "main/Telephony.h"
 
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "res/StringTable.h"
 
 namespace vak {

@@ -1,8 +1,8 @@
 // The print preview dialog and its pane: paging, printing and printer setup.
 #include "print/PreviewDlg.h"
 
-#include "app/PrinterChoice.h"
-#include "app/QtText.h"
+#include "print/PrinterChoice.h"
+#include "ui/QtText.h"
 #include "main/MainDlg.h"
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"

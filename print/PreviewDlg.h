@@ -3,7 +3,7 @@
 // printer setup.
 #pragma once
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 
 #include <QDialog>
 #include <QObject>

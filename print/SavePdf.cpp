@@ -1,9 +1,9 @@
 // Saving a print job as a PDF file: the file dialog, the refusals and the writing.
 #include "print/SavePdf.h"
 
-#include "app/FileDlg.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "ui/FileDlg.h"
+#include "ui/MessageBox.h"
+#include "ui/QtText.h"
 #include "data/FilePath.h"
 #include "data/GroupPaths.h"
 #include "data/SafeFile.h"

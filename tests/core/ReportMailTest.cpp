@@ -1,5 +1,4 @@
-// The report file's name, recipient lists and attachment positions of a mail message.
-#include "data/GroupPaths.h"
+// Recipient lists and attachment positions of a mail message.
 #include "mail/MapiMessage.h"
 #include "mail/ReportMail.h"
 
@@ -7,18 +6,6 @@
 
 namespace vak {
 namespace {
-
-TEST(ReportMailTest, ReportFileNameChangesOnlyTheExtension)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"C:/Data/Skupina3.t09", "C:/Data/Skupina3.t19"},
-        {"C:/Data/Skupina3.T09", "C:/Data/Skupina3.t19"},
-        {"/home/jana/Sbor.t09/Skupina.t09.T09", "/home/jana/Sbor.t09/Skupina.t09.t19"},
-        {"/home/jana/Skupina3.t09.bak", ""},
-    };
-    for (const auto& [group, report] : cases)
-        EXPECT_EQ(ReportFileName(group), report) << group;
-}
 
 TEST(MapiMessageTest, RecipientListSplitsAtSemicolonsWithoutTrimming)
 {

@@ -4,7 +4,7 @@
 #include "EntryFixture.h"
 #include "WindowAudit.h"
 
-#include "app/ListBox.h"
+#include "ui/ListBox.h"
 #include "print/PreviewDlg.h"
 #include "res/DialogTemplates.h"
 

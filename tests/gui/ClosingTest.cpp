@@ -2,7 +2,7 @@
 // settings remembered, and reports typed since loading are never dropped without a word.
 #include "MainWindowFixture.h"
 
-#include "app/Termination.h"
+#include "ui/Termination.h"
 #ifndef _WIN32
 #include "fixtures/FileSizeLimit.h"
 #endif

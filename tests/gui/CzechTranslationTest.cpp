@@ -1,5 +1,5 @@
 // Qt's own buttons speak Czech, from Qt's translation or, where it is missing, from ours.
-#include "app/CzechTranslation.h"
+#include "ui/CzechTranslation.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

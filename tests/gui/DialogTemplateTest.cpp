@@ -2,9 +2,9 @@
 // text and initial visibility, the tab order of the template, dialog units, the about box.
 #include "MainWindowFixture.h"
 
-#include "app/AboutDlg.h"
-#include "app/DialogBuilder.h"
-#include "app/ListBox.h"
+#include "main/AboutDlg.h"
+#include "ui/DialogBuilder.h"
+#include "ui/ListBox.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 

@@ -2,7 +2,7 @@
 // field is left but never by Esc, the late mark of an earlier month, and the credit label.
 #include "EntryFixture.h"
 
-#include "app/Termination.h"
+#include "ui/Termination.h"
 
 #include "res/DialogTemplates.h"
 

@@ -2,7 +2,7 @@
 // accessible names of every window a test shows.
 #include "WindowAudit.h"
 
-#include "app/ProgramStyle.h"
+#include "ui/ProgramStyle.h"
 
 #include <QApplication>
 

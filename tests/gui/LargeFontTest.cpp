@@ -6,7 +6,7 @@
 #include "EntryFixture.h"
 #include "WindowAudit.h"
 
-#include "app/AboutDlg.h"
+#include "main/AboutDlg.h"
 #include "fixtures/DemoGroup.h"
 #include "print/PreviewDlg.h"
 #include "print/SheetPrinting.h"

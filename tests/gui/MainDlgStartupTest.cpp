@@ -2,8 +2,7 @@
 // of a loaded group, and the empty window when no group is known.
 #include "MainWindowFixture.h"
 
-#include "app/GroupApp.h"
-#include "app/ListBox.h"
+#include "ui/ListBox.h"
 #include "res/DialogTemplates.h"
 
 #include <QApplication>
@@ -50,12 +49,6 @@ TEST_F(StartupTest, WithoutGroupArgumentTheRememberedFileIsLoaded)
         EXPECT_EQ(ListTexts().size(), 4);
         m_dlg.reset();
     }
-}
-
-TEST_F(StartupTest, CommandLineArgumentsAreJoinedIntoOnePath)
-{
-    EXPECT_EQ(CGroupApp::CommandLineOf({"Vak", "/data/Skupina", "3.t09"}), "/data/Skupina 3.t09");
-    EXPECT_EQ(CGroupApp::CommandLineOf({"Vak"}), "");
 }
 
 TEST_F(StartupTest, NoKnownGroupLeavesTheEmptyWindow)

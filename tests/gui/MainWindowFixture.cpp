@@ -1,8 +1,8 @@
 // The main-window test fixture.
 #include "MainWindowFixture.h"
 
-#include "app/ListBox.h"
-#include "app/Termination.h"
+#include "ui/ListBox.h"
+#include "ui/Termination.h"
 #include "data/GroupFormat.h"
 
 #include <QAbstractButton>

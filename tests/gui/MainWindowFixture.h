@@ -3,13 +3,13 @@
 // helpers that press keys and read what the user would see.
 #pragma once
 
-#include "app/MessageBox.h"
-#include "app/PrinterChoice.h"
-#include "app/SettingsFile.h"
-#include "app/Termination.h"
+#include "ui/MessageBox.h"
+#include "print/PrinterChoice.h"
+#include "data/SettingsFile.h"
+#include "ui/Termination.h"
 #include "fixtures/GroupBuilder.h"
 #include "mail/MapiMessage.h"
-#include "app/FileDlg.h"
+#include "ui/FileDlg.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
 

@@ -4,8 +4,8 @@
 #include "MainWindowFixture.h"
 #include "TestPrinterChoice.h"
 
-#include "app/ListBox.h"
-#include "app/Termination.h"
+#include "ui/ListBox.h"
+#include "ui/Termination.h"
 #include "fixtures/MonthGroup.h"
 #include "mail/RemindAllDlg.h"
 #include "main/MonthSummaryDlg.h"

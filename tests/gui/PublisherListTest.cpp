@@ -2,8 +2,8 @@
 // entry, the contact controls that follow the selection, and finding a name from the keyboard.
 #include "MainWindowFixture.h"
 
-#include "app/ListBox.h"
-#include "main/MainRules.h"
+#include "ui/ListBox.h"
+#include "data/MissingReports.h"
 #include "res/DialogTemplates.h"
 
 #include <QCheckBox>
@@ -286,59 +286,6 @@ TEST(TypeAheadTest, PrefixMatchPrefersTheAccentsAsTyped)
         SCOPED_TRACE(c.typed);
         EXPECT_EQ(FindByTypedPrefix(entries, QString::fromUtf8(c.typed), c.start), c.row);
     }
-}
-
-TEST(MainRulesTest, PathsAndAddresses)
-{
-    for (const char* path : {"a.t09", "/x/Skupina.T09", "C:\\Data\\S.t09"})
-        EXPECT_TRUE(HasGroupExtension(path)) << path;
-    for (const char* path : {"", "t09", "a.t19", "a.t09 ", "a.t090"})
-        EXPECT_FALSE(HasGroupExtension(path)) << path;
-
-    // Every double quote goes, not only the surrounding ones.
-    const std::pair<const char*, const char*> commandLines[] = {
-        {"\"C:\\Data\\Skupina 3.t09\"", "C:\\Data\\Skupina 3.t09"},
-        {"\"C:\\Data\\Sku\"pina.t09\"", "C:\\Data\\Skupina.t09"},
-        {"\"/data/\"\"S.t09", "/data/S.t09"},
-        {"notes.txt", "x.t09"},
-        {"\"S.t09\" \"", "x.t09"},  // the path does not end in .t09
-    };
-    for (const auto& [commandLine, path] : commandLines)
-        EXPECT_EQ(StartupGroupPath(commandLine, "x.t09"), path) << commandLine;
-
-    // An address is trimmed and needs an "@" that is not first and a "." somewhere after it.
-    const std::tuple<const char*, bool, const char*> addresses[] = {
-        {" \t a@b.cz \r\n", true, "a@b.cz"}, {"   ", false, ""},  {"a.b@c", false, "a.b@c"},
-        {"@b.cz", false, "@b.cz"},           {"a@.", true, "a@."}, {"a.b.cz", false, "a.b.cz"},
-    };
-    for (const auto& [typed, valid, trimmed] : addresses) {
-        std::string address = typed;
-        EXPECT_EQ(TrimAndCheckEmail(address), valid) << typed;
-        EXPECT_EQ(address, trimmed);
-    }
-}
-
-TEST(MainRulesTest, KeptCopyNamesCarryTheTimeAndStayUnique)
-{
-    std::tm now{};
-    now.tm_year = 2026 - 1900;
-    now.tm_mon = 2;
-    now.tm_mday = 10;
-    now.tm_hour = 14;
-    now.tm_min = 5;
-    EXPECT_EQ(KeptCopyName("Skupina3.t09", now, 1, 255), "Skupina3 (Vak 2026-03-10 14-05).t09");
-    EXPECT_EQ(KeptCopyName("Skupina 3.T09", now, 2, 255), "Skupina 3 (Vak 2026-03-10 14-05 2).T09");
-    EXPECT_EQ(KeptCopyName("Skupina.v2.t09", now, 1, 255), "Skupina.v2 (Vak 2026-03-10 14-05).t09");
-    // " (Vak 2026-03-10 14-05).t09" takes 27 bytes, so a 255-byte name keeps 228 of the stem;
-    // "ž" takes 2 bytes and is never cut in half.
-    const std::string ascii(240, 'a');
-    std::string zs;
-    for (int i = 0; i < 120; ++i)
-        zs += "ž";
-    EXPECT_EQ(KeptCopyName(ascii + ".t09", now, 1, 255), std::string(228, 'a') + " (Vak 2026-03-10 14-05).t09");
-    EXPECT_EQ(KeptCopyName(ascii + ".t09", now, 3, 255), std::string(226, 'a') + " (Vak 2026-03-10 14-05 3).t09");
-    EXPECT_EQ(KeptCopyName("S" + zs + ".t09", now, 1, 255), "S" + zs.substr(0, 226) + " (Vak 2026-03-10 14-05).t09");
-    EXPECT_EQ(KeptCopyName(ascii + ".t09", now, 1, 20), " (Vak 2026-03-10 14-05).t09");
 }
 
 } // namespace

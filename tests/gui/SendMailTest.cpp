@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "app/ListBox.h"
+#include "ui/ListBox.h"
 #include "res/DialogTemplates.h"
 
 #include <QApplication>

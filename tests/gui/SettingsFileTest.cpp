@@ -1,5 +1,5 @@
 // The settings file: where it lives, values read verbatim, other lines kept when writing.
-#include "app/SettingsFile.h"
+#include "data/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

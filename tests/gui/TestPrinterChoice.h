@@ -2,7 +2,7 @@
 // the PDF files printed on it.
 #pragma once
 
-#include "app/PrinterChoice.h"
+#include "print/PrinterChoice.h"
 
 #include <QPrinter>
 #include <QProcess>

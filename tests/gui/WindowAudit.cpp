@@ -2,7 +2,7 @@
 // template's controls measured with the fonts they draw with.
 #include "WindowAudit.h"
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 #include "res/DialogTemplates.h"
 
 #include <QAccessible>

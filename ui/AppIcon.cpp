@@ -1,5 +1,5 @@
 // The application icon in every size drawn for it.
-#include "app/AppIcon.h"
+#include "ui/AppIcon.h"
 
 namespace vak {
 

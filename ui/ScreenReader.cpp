@@ -1,6 +1,6 @@
 // The announcement, a hidden and empty child of the window that screen readers know as a
 // notification, shown again with each new text; the focus event.
-#include "app/ScreenReader.h"
+#include "ui/ScreenReader.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 // Reading and writing the INI settings file with a few lines of our own: values are taken
 // verbatim (a name such as "Dvořáková, Marie" stays one value, backslashes stay as typed).
-#include "app/SettingsFile.h"
+#include "data/SettingsFile.h"
 
 #include "data/FilePath.h"
 #include "data/SafeFile.h"

@@ -1,7 +1,7 @@
 // Qt's Czech translation and the program's own Czech button texts behind it.
-#include "app/CzechTranslation.h"
+#include "ui/CzechTranslation.h"
 
-#include "app/QtText.h"
+#include "ui/QtText.h"
 #include "res/StringTable.h"
 
 #include <QCoreApplication>

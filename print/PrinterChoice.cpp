@@ -1,7 +1,7 @@
 // The application's printer choice, its print-setup dialog, and one print job on it.
-#include "app/PrinterChoice.h"
+#include "print/PrinterChoice.h"
 
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "res/StringTable.h"
 
 #include <QApplication>

@@ -1,12 +1,34 @@
 // The list of publishers whose report is missing.
-#include "main/MissingReports.h"
+#include "data/MissingReports.h"
 
 #include "data/GroupData.h"
 #include "data/PublisherName.h"
-#include "main/MainRules.h"
 #include "res/StringTable.h"
 
+#include <algorithm>
+
 namespace vak {
+
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+bool TrimAndCheckEmail(std::string& address)
+{
+    const auto first = std::find_if_not(address.begin(), address.end(), IsSpace);
+    const auto last = std::find_if_not(address.rbegin(), address.rend(), IsSpace).base();
+    address = first < last ? std::string(first, last) : std::string();
+
+    const std::size_t at = address.find('@');
+    if (at == std::string::npos || at == 0)
+        return false;
+    return address.find('.', at + 1) != std::string::npos;
+}
 
 std::string ReminderAddress(const CGroupData& group, int p)
 {

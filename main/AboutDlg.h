@@ -1,7 +1,7 @@
 // The about box "O programu Vak", opened from the main window's system menu.
 #pragma once
 
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
 // The program's style: the focus rectangle of push buttons.
-#include "app/ProgramStyle.h"
+#include "ui/ProgramStyle.h"
 
 #include <QApplication>
 #include <QPainter>

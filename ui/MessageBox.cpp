@@ -1,7 +1,7 @@
 // Message boxes: the real modal box, its test script and the sink for the group data.
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 
-#include "app/Termination.h"
+#include "ui/Termination.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

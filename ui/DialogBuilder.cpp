@@ -1,8 +1,8 @@
 // Creating the controls of a dialog template with Qt widgets.
-#include "app/DialogBuilder.h"
+#include "ui/DialogBuilder.h"
 
-#include "app/ScreenReader.h"
-#include "app/ListBox.h"
+#include "ui/ScreenReader.h"
+#include "ui/ListBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

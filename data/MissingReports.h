@@ -16,6 +16,10 @@ struct MissingPublisher {
     std::vector<std::string> phones;  // the valid numbers, in record order
 };
 
+// Removes white space from both ends of `address` and tells whether it looks like an address:
+// an "@" that is not the first character, with a "." somewhere after it.
+bool TrimAndCheckEmail(std::string& address);
+
 // The address a reminder for the report month may go to: the publisher's e-mail, trimmed,
 // while the report is missing and the address looks like one; "" otherwise.
 std::string ReminderAddress(const CGroupData& group, int p);

@@ -1,5 +1,5 @@
 // Counting and summing the report month of the group.
-#include "main/MonthTotals.h"
+#include "data/MonthTotals.h"
 
 #include "data/GroupData.h"
 #include "data/ReportedTime.h"

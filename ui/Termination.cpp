@@ -1,6 +1,6 @@
 // What ending on the system's request means on every platform: the request is marked, the
 // modal window in the way is closed, and terminationRequested runs the closing sequence.
-#include "app/Termination.h"
+#include "ui/Termination.h"
 
 #include <QApplication>
 #include <QDialog>

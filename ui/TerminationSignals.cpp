@@ -1,6 +1,6 @@
 // Signal handling through a self-pipe: the handler does nothing but write(), which is safe in
 // a signal handler; the rest happens on the user-interface thread.
-#include "app/Termination.h"
+#include "ui/Termination.h"
 
 #include <QSocketNotifier>
 

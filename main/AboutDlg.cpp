@@ -1,7 +1,7 @@
 // The about box: template 100; OK or Esc closes it.
-#include "app/AboutDlg.h"
+#include "main/AboutDlg.h"
 
-#include "app/AppIcon.h"
+#include "ui/AppIcon.h"
 
 namespace vak {
 

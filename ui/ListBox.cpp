@@ -1,5 +1,5 @@
 // Type-ahead search of the list box.
-#include "app/ListBox.h"
+#include "ui/ListBox.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // The file dialogs: one filter each, no change of the working directory.
-#include "app/FileDlg.h"
+#include "ui/FileDlg.h"
 
 #include <QFileInfo>
 
