@@ -45,10 +45,10 @@ void OpenBareDialog(QWidget& parent)
 
 void OpenEntryDialog(vak::CMainDlg& mainDlg, int p)
 {
-    vak::CEntryDlg entry(mainDlg, p);
-    entry.show();
-    WaitUntilShown(entry);
-    entry.reject();
+    const std::unique_ptr<vak::CEntryDlg> entry = mainDlg.NewEntryDialog(p);
+    entry->show();
+    WaitUntilShown(*entry);
+    entry->reject();
 }
 
 bool WriteGroup(const std::string& path)

@@ -51,10 +51,10 @@ bool WriteGroup(const std::string& path)
     return group.WriteTo(path);
 }
 
-template <class Dialog>
-void OpenDialog(vak::CMainDlg& mainDlg)
+template <class Dialog, class... Services>
+void OpenDialog(vak::CMainDlg& mainDlg, Services... services)
 {
-    Dialog dialog(mainDlg);
+    Dialog dialog(mainDlg, services..., &mainDlg);
     dialog.OnInitDialog();
     dialog.show();
     WaitUntilShown(dialog);
@@ -112,10 +112,10 @@ int main(int argc, char** argv)
     for (int run = -WARM_UP_RUNS; run < runs; ++run) {
         const double bareReminders = MillisecondsOf(
             [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_REMIND_ALL, title, PlainLines(missingLines, true)); });
-        const double vakReminders = MillisecondsOf([&] { OpenDialog<vak::CRemindAllDlg>(mainDlg); });
+        const double vakReminders = MillisecondsOf([&] { OpenDialog<vak::CRemindAllDlg>(mainDlg, mainDlg.MailSystem(), vak::CRemindAllDlg::DialAction()); });
         const double bareTotals = MillisecondsOf(
             [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_MONTH_SUMMARY, title, PlainLines(totalsLines, false)); });
-        const double vakTotals = MillisecondsOf([&] { OpenDialog<vak::CMonthSummaryDlg>(mainDlg); });
+        const double vakTotals = MillisecondsOf([&] { OpenDialog<vak::CMonthSummaryDlg>(mainDlg, mainDlg.Printers()); });
         if (run >= 0) {
             reminders.bare.push_back(bareReminders);
             reminders.vak.push_back(vakReminders);

@@ -442,6 +442,11 @@ bool CGroupData::IsReportMissing(int p, int m, int s) const
 
 // ---- Text fields ----------------------------------------------------------------------------
 
+std::string CGroupData::ShownName(int p, NameForm form, std::string_view language) const
+{
+    return ShownOnOneLine(FormatPublisherName(GetFirstName(p), GetSurname(p), form, language));
+}
+
 std::string CGroupData::ReadText(int p, std::size_t offset, std::size_t limit) const
 {
     return TextAt(Record(p) + offset, limit);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "data/GroupFormat.h"
+#include "data/PublisherName.h"
 #include "data/ReportMonth.h"
 #include "data/SafeFile.h"
 #include "res/Messages.h"
@@ -94,6 +95,9 @@ public:
     int GetPublisherGroup(int p) const;                  // signed byte 181
     std::uint8_t GetLateByte(int p, int m) const;
     void SetNoteSlot(int p, int m, int s, std::uint16_t n);
+
+    // Publisher p's name as the windows and the sheet show it: FormatPublisherName on one line.
+    std::string ShownName(int p, NameForm form, std::string_view language) const;
 
     // Text fields as UTF-8, read up to their zero byte (a telephone text may run on into the
     // next field, never beyond its record).

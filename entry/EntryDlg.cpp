@@ -5,7 +5,7 @@
 #include "ui/QtText.h"
 #include "entry/EntryEdit.h"
 #include "entry/EntryRules.h"
-#include "main/MainDlg.h"
+#include "data/GroupData.h"
 #include "res/StringTable.h"
 
 #include <QCheckBox>
@@ -25,8 +25,10 @@ constexpr int COVERED_BY_MONTH_LIST[] = {IDC_NOTES, IDOK, IDCANCEL, IDC_CHANGE_M
 
 } // namespace
 
-CEntryDlg::CEntryDlg(CMainDlg& mainDlg, int publisher)
-    : QDialog(&mainDlg), m_nPublisher(static_cast<std::uint16_t>(publisher)), m_main(mainDlg)
+CEntryDlg::CEntryDlg(CGroupData& group, const std::string& language, int publisher, StoredAction onStored,
+                     QWidget* parent)
+    : QDialog(parent), m_nPublisher(static_cast<std::uint16_t>(publisher)), m_group(group), m_strLang(language),
+      m_onStored(std::move(onStored))
 {
     // A modal frame with a caption, without a system menu or close box: Esc and "Zrušit" cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -65,16 +67,16 @@ void CEntryDlg::ConnectHandlers()
 
 void CEntryDlg::OnInitDialog()
 {
-    m_nShownMonth = m_main.m_nMonth;
-    m_nSlot = m_main.m_nYearSlot;
-    const QString name = Q(m_main.FormatPublisherName(m_nPublisher, NameForm::Caption));
+    m_nShownMonth = m_group.m_nMonth;
+    m_nSlot = m_group.m_nYearSlot;
+    const QString name = Q(m_group.ShownName(m_nPublisher, NameForm::Caption, m_strLang));
     setWindowTitle(name);
     m_controls.SetText(IDC_PUBLISHER_NAME, name);
     FillMonthList();
     for (const int id : {IDC_MONTH_LIST, IDC_MONTH_LIST_DONE, IDC_NOTE})
         m_controls.Show(id, false);
 
-    m_record = CEntryRecord(m_main.Record(m_nPublisher));
+    m_record = CEntryRecord(m_group.Record(m_nPublisher));
     m_bPioneer = m_record.PioneerByte(m_nShownMonth, m_nSlot) != 0;
     m_bParticipated = (m_record.Field4(m_nShownMonth, m_nSlot) & PARTICIPATION_BIT) != 0;
     ApplyLayout();
@@ -107,7 +109,7 @@ void CEntryDlg::FillMonthList()
 // those who took part; the old form offers all five fields and "<1 h".
 void CEntryDlg::ApplyLayout()
 {
-    const bool newForm = m_main.m_bNewForm;
+    const bool newForm = m_group.m_bNewForm;
     for (int k = 0; k < REPORT_FIELDS; ++k)
         ShowReportField(IDC_PUBLICATIONS + k, !newForm);
     if (newForm) {
@@ -138,7 +140,7 @@ void CEntryDlg::LoadMonth()
     m_nStudies = field4 & STUDIES_MASK;
     m_nQuarters = field4 >> QUARTERS_SHIFT;
     const bool participationBit = (field4 & PARTICIPATION_BIT) != 0;
-    if (m_main.m_bNewForm)
+    if (m_group.m_bNewForm)
         m_bParticipated = participationBit;
     else
         m_bUnderOneHour = participationBit;
@@ -151,7 +153,7 @@ void CEntryDlg::LoadMonth()
     // Only reading: a note number is taken when a note's text is stored, so a month that is
     // only looked at leaves the note table as it was.
     std::string note;
-    m_nNoteNumber = m_main.GetNote(m_nPublisher, m, s, note);
+    m_nNoteNumber = m_group.GetNote(m_nPublisher, m, s, note);
     m_strNote = TrimBlanks(note);
     UpdateCredit(m_nHours);
     ShowFieldValues();
@@ -176,7 +178,7 @@ void CEntryDlg::ShowFieldValues()
 void CEntryDlg::UpdateHoursState()
 {
     const QString text = Field(IDC_HOURS)->text();
-    const bool newForm = m_main.m_bNewForm;
+    const bool newForm = m_group.m_bNewForm;
     if (text.size() > 1 || LeadingNumber(text.toStdString()) != 0) {
         m_controls.Show(IDC_UNDER_ONE_HOUR, false);
         Box(IDC_PARTICIPATION)->setChecked(true);
@@ -210,13 +212,13 @@ void CEntryDlg::ShowWarnings()
 {
     WarningInput input;
     input.shownMonth = m_nShownMonth;
-    input.reportMonth = m_main.m_nMonth;
-    input.alreadyReported = m_main.HasReport(m_nPublisher, m_nShownMonth, ShownSlot());
-    input.specialPioneer = m_record.PioneerStatus(m_main.m_nMonth, m_nSlot) == STATUS_SPECIAL ||
+    input.reportMonth = m_group.m_nMonth;
+    input.alreadyReported = m_group.HasReport(m_nPublisher, m_nShownMonth, ShownSlot());
+    input.specialPioneer = m_record.PioneerStatus(m_group.m_nMonth, m_nSlot) == STATUS_SPECIAL ||
                            ShownStatus() == STATUS_SPECIAL;
     input.monthListOpen = m_bMonthListOpen;
-    input.lateMarkSet = m_main.HasLateMark(m_nPublisher, m_nShownMonth);
-    input.publisherName = m_main.FormatPublisherName(m_nPublisher, NameForm::Caption);
+    input.lateMarkSet = m_group.HasLateMark(m_nPublisher, m_nShownMonth);
+    input.publisherName = m_group.ShownName(m_nPublisher, NameForm::Caption, m_strLang);
     const Warning warning = BuildWarning(input);
     m_bOtherMonth = warning.otherMonth;
     m_bExcluded = warning.excluded;
@@ -243,7 +245,7 @@ void CEntryDlg::OnMonthSelChange()
     if (!m_bMonthListOpen || row < 0)
         return;
     m_nShownMonth = row;
-    if (m_nShownMonth == m_main.m_nMonth)
+    if (m_nShownMonth == m_group.m_nMonth)
         ApplyLayout();
     LoadMonth();
 }
@@ -264,7 +266,7 @@ void CEntryDlg::OnMonthListDone()
 
 void CEntryDlg::OnUnderOneHour()
 {
-    Field(IDC_HOURS)->setEnabled(!(Box(IDC_UNDER_ONE_HOUR)->isChecked() && !m_main.m_bNewForm));
+    Field(IDC_HOURS)->setEnabled(!(Box(IDC_UNDER_ONE_HOUR)->isChecked() && !m_group.m_bNewForm));
 }
 
 void CEntryDlg::OnParticipation()
@@ -285,7 +287,7 @@ void CEntryDlg::OnAuxPioneer()
     m_bPioneer = Box(IDC_AUX_PIONEER)->isChecked();
     ApplyLayout();
     UpdateHoursState();
-    if (m_main.m_bNewForm)
+    if (m_group.m_bNewForm)
         OnParticipation();
 }
 
@@ -306,7 +308,7 @@ int CEntryDlg::ShownStatus() const
 
 int CEntryDlg::ShownSlot() const
 {
-    return YearSlotOfMonth(m_nShownMonth, m_main.m_nMonth, m_nSlot);
+    return YearSlotOfMonth(m_nShownMonth, m_group.m_nMonth, m_nSlot);
 }
 
 } // namespace vak

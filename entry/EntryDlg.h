@@ -1,6 +1,6 @@
 // The report entry dialog: one publisher's report of the report month (or, through its month
 // list, of another month of the same year slot) typed from the keyboard alone, with the note of
-// the month, and stored into the main window's group on OK.
+// the month, and stored into the group on OK.
 #pragma once
 
 #include "ui/DialogBuilder.h"
@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -19,14 +20,19 @@ class QListWidget;
 namespace vak {
 
 class CEntryEdit;
-class CMainDlg;
+class CGroupData;
 
 class CEntryDlg : public QDialog {
     Q_OBJECT
 public:
-    // The dialog for publisher `publisher` (1..N) of the group in `mainDlg`, opened and ready
-    // to be run; notes and reports go into that group.
-    CEntryDlg(CMainDlg& mainDlg, int publisher);
+    // Called with the publisher once a report was stored into the group, for the opener to
+    // show who was entered last.
+    using StoredAction = std::function<void(int publisher)>;
+
+    // The dialog for publisher `publisher` (1..N) of `group`, opened and ready to be run; notes
+    // and reports go into that group. Names are shown as `language` has them.
+    CEntryDlg(CGroupData& group, const std::string& language, int publisher, StoredAction onStored,
+              QWidget* parent);
 
     // Whether the dialog's template could be built.
     bool IsCreated() const { return m_bCreated; }
@@ -114,7 +120,9 @@ private:
     int ShownSlot() const;
     bool IsFocusLost(QEvent* event) const;
 
-    CMainDlg& m_main;
+    CGroupData& m_group;
+    std::string m_strLang;
+    StoredAction m_onStored;
     CDialogControls m_controls;
     QListWidget* m_pMonthList = nullptr;
     bool m_bCreated = false;

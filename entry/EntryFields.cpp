@@ -7,7 +7,7 @@
 #include "ui/ScreenReader.h"
 #include "entry/EntryEdit.h"
 #include "entry/EntryRules.h"
-#include "main/MainDlg.h"
+#include "data/GroupData.h"
 #include "res/StringTable.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ void CEntryDlg::MoveField(bool forward)
 void CEntryDlg::OnHoursKillFocus()
 {
     const std::string text = Field(IDC_HOURS)->text().toStdString();
-    m_controls.Show(IDC_UNDER_ONE_HOUR, (text.empty() || text == "0") && !m_main.m_bNewForm);
+    m_controls.Show(IDC_UNDER_ONE_HOUR, (text.empty() || text == "0") && !m_group.m_bNewForm);
     UpdateCredit(LeadingNumber(text));
     if (text.find('.') != std::string::npos)
         m_controls.SetText(IDC_HOURS, Q(NormalizeHoursText(text)));
@@ -129,7 +129,7 @@ void CEntryDlg::FocusControl(QWidget* control)
 
 void CEntryDlg::FocusFirstField()
 {
-    FocusControl(m_main.m_bNewForm ? GetDlgItem(IDC_PARTICIPATION) : GetDlgItem(IDC_PUBLICATIONS));
+    FocusControl(m_group.m_bNewForm ? GetDlgItem(IDC_PARTICIPATION) : GetDlgItem(IDC_PUBLICATIONS));
 }
 
 void CEntryDlg::MoveToNextControl()

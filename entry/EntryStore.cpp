@@ -6,7 +6,7 @@
 #include "ui/QtText.h"
 #include "ui/Termination.h"
 #include "entry/EntryRules.h"
-#include "main/MainDlg.h"
+#include "data/GroupData.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ bool CEntryDlg::StoreNoteField()
     // What is kept is what the field then shows: the text without leading blanks, cut to size.
     const std::string note = StoredNoteText(WithoutControlCharacters(Field(IDC_NOTE)->text().toStdString()));
     const int s = ShownSlot();
-    if (!m_main.PutNote(m_nPublisher, m_nShownMonth, s, m_nNoteNumber, note) && !note.empty())
+    if (!m_group.PutNote(m_nPublisher, m_nShownMonth, s, m_nNoteNumber, note) && !note.empty())
         return false;
     m_controls.Show(IDC_NOTE, false);
     m_controls.Show(IDC_CHANGE_MONTH, true);
@@ -55,7 +55,7 @@ bool CEntryDlg::StoreNoteField()
     // The working copy's note slot follows the group's: linked to the note or cleared. The
     // month's note number is kept when it is cleared, so that a note typed again in the same
     // opening goes back into it.
-    const std::uint16_t slot = m_main.GetNoteSlot(m_nPublisher, m_nShownMonth, s);
+    const std::uint16_t slot = m_group.GetNoteSlot(m_nPublisher, m_nShownMonth, s);
     m_record.SetNoteSlot(m_nShownMonth, s, slot);
     if (slot != 0)
         m_nNoteNumber = slot;
@@ -128,7 +128,7 @@ void CEntryDlg::StoreMonth()
 {
     m_bParticipated = Box(IDC_PARTICIPATION)->isChecked();
     bool participationBit = m_bUnderOneHour;
-    if (m_main.m_bNewForm) {
+    if (m_group.m_bNewForm) {
         // Hours or studies mean the publisher took part, ticked or not.
         if (m_nHours != 0 || m_nStudies != 0)
             m_bParticipated = true;
@@ -149,7 +149,7 @@ void CEntryDlg::StoreMonth()
 
 void CEntryDlg::CommitRecord()
 {
-    std::uint8_t* record = m_main.Record(m_nPublisher);
+    std::uint8_t* record = m_group.Record(m_nPublisher);
     std::array<std::uint8_t, RECORD_SIZE> before{};
     std::copy_n(record, RECORD_SIZE, before.begin());
 
@@ -157,12 +157,12 @@ void CEntryDlg::CommitRecord()
     // A late report goes into the current report to the branch, unless its month was already
     // counted or the publisher is a special pioneer.
     if (m_bOtherMonth && !m_bExcluded)
-        m_main.SetLateMark(m_nPublisher, m_nShownMonth);
+        m_group.SetLateMark(m_nPublisher, m_nShownMonth);
     if (!std::equal(before.begin(), before.end(), record))
-        m_main.m_bEntered = true;
+        m_group.m_bEntered = true;
 
-    m_main.m_strLastEntered = m_main.FormatPublisherName(m_nPublisher, NameForm::Caption);
-    m_main.UpdateStatusTexts();
+    if (m_onStored)
+        m_onStored(m_nPublisher);
 }
 
 // Cancel: Esc or "Zrušit". The working copy is dropped; a note being edited is not stored (notes

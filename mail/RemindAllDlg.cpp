@@ -9,8 +9,7 @@
 #include "mail/MapiMail.h"
 #include "mail/ReportMail.h"
 #include "mail/Reminders.h"
-#include "main/MainDlg.h"
-#include "main/Telephony.h"
+#include "data/GroupData.h"
 #include "res/StringTable.h"
 
 #include <QCoreApplication>
@@ -22,7 +21,8 @@
 
 namespace vak {
 
-CRemindAllDlg::CRemindAllDlg(CMainDlg& main) : QDialog(&main), m_main(main)
+CRemindAllDlg::CRemindAllDlg(CGroupData& group, CMailSystem* mail, DialAction dial, QWidget* parent)
+    : QDialog(parent), m_group(group), m_pMail(mail), m_dial(std::move(dial))
 {
     // A modal frame with its caption and no system menu.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -50,11 +50,11 @@ void CRemindAllDlg::OnInitDialog()
                                             {IDCANCEL, IDS_CLOSE_BUTTON}};
     for (const auto& [id, text] : captions)
         m_controls.SetText(id, Q(ResString(text)));
-    setWindowTitle(Q(ResString(IDS_REMIND_TITLE, IDS_MONTH_FIRST + m_main.m_nMonth)));
+    setWindowTitle(Q(ResString(IDS_REMIND_TITLE, IDS_MONTH_FIRST + m_group.m_nMonth)));
     m_controls.SetText(IDC_REMIND_SUBJECT, Q(FormatText(ResString(IDS_SUBJECT_LINE), REMINDER_SUBJECT)));
-    m_controls.SetText(IDC_REMIND_TEXT, Q(ReminderText(m_main.m_nMonth)));
+    m_controls.SetText(IDC_REMIND_TEXT, Q(ReminderText(m_group.m_nMonth)));
 
-    m_missing = MissingPublishers(m_main);
+    m_missing = MissingPublishers(m_group);
     m_pList->clear();
     for (const MissingPublisher& missing : m_missing) {
         // A screen reader reads the line's text as it stands, with its tick.
@@ -81,11 +81,10 @@ void CRemindAllDlg::OnSelChangeList()
 void CRemindAllDlg::OnDial()
 {
     const int row = m_pList->currentRow();
-    if (row < 0 || m_missing[static_cast<std::size_t>(row)].phones.empty() || !m_main.Telephony())
+    if (row < 0 || m_missing[static_cast<std::size_t>(row)].phones.empty() || !m_dial)
         return;
     const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
-    DialNumber(Q(missing.phones.front()), Q(m_main.FormatPublisherName(missing.publisher, NameForm::Caption)),
-               *m_main.Telephony(), this);
+    m_dial(missing.publisher, missing.phones.front(), this);
     FocusList();
 }
 
@@ -96,7 +95,7 @@ void CRemindAllDlg::OnSend()
         return;
     {
         // Without a mail system nothing can be handed over: said once, as the single reminder does.
-        CMapiMail probe(m_main.MailSystem(), this);
+        CMapiMail probe(m_pMail, this);
         if (probe.TakeError() != MAIL_ERROR_NONE)
             return;
     }
@@ -140,7 +139,7 @@ CRemindAllDlg::Outcome CRemindAllDlg::HandOver(const std::vector<int>& rows)
         const int row = rows[static_cast<std::size_t>(i)];
         const MissingPublisher& missing = m_missing[static_cast<std::size_t>(row)];
         std::string reason;
-        if (SendReminderMail(m_main.MailSystem(), this, missing.email, m_main.m_nMonth, &reason, LateFailureOf(row))) {
+        if (SendReminderMail(m_pMail, this, missing.email, m_group.m_nMonth, &reason, LateFailureOf(row))) {
             ++outcome.handed;
             m_pList->item(row)->setCheckState(Qt::Unchecked);
         } else {
@@ -156,7 +155,7 @@ CRemindAllDlg::Outcome CRemindAllDlg::HandOver(const std::vector<int>& rows)
 // Once the dialog is closed, the main window says so.
 CMailSystem::LateFailure CRemindAllDlg::LateFailureOf(int row)
 {
-    return [dialog = QPointer<CRemindAllDlg>(this), row, main = QPointer<QWidget>(&m_main),
+    return [dialog = QPointer<CRemindAllDlg>(this), row, main = QPointer<QWidget>(parentWidget()),
             email = m_missing[static_cast<std::size_t>(row)].email](const std::string& reason) {
         if (dialog)
             dialog->OnLateFailure(row, reason);

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,18 @@ class QKeyEvent;
 
 namespace vak {
 
+class CGroupData;
 class CListBox;
-class CMainDlg;
 
 class CRemindAllDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CRemindAllDlg(CMainDlg& main);
+    // Dials `number` of publisher `publisher` with message boxes owned by `owner`.
+    using DialAction = std::function<void(int publisher, const std::string& number, QWidget* owner)>;
+
+    // The publishers of `group` still missing, reminded through `mail` (nullptr: no mail system)
+    // and called with `dial` (empty: no telephony).
+    CRemindAllDlg(CGroupData& group, CMailSystem* mail, DialAction dial, QWidget* parent);
 
     // Lists the missing publishers (OnInitDialog) and runs the dialog modally.
     int DoModal();
@@ -55,7 +61,9 @@ private:
     std::vector<int> TickedRows() const;
     void UpdateButtons();
 
-    CMainDlg& m_main;
+    CGroupData& m_group;
+    CMailSystem* m_pMail;
+    DialAction m_dial;
     CDialogControls m_controls;
     CListBox* m_pList = nullptr;
     std::vector<MissingPublisher> m_missing;  // one a line of the list

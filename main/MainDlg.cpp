@@ -181,11 +181,19 @@ void CMainDlg::OnOK()
         FocusList();
 }
 
+std::unique_ptr<CEntryDlg> CMainDlg::NewEntryDialog(int p)
+{
+    return std::make_unique<CEntryDlg>(*this, m_strLang, p, [this](int stored) {
+        m_strLastEntered = FormatPublisherName(stored, NameForm::Caption);
+        UpdateStatusTexts();
+    }, this);
+}
+
 bool CMainDlg::RunEntryDialog(int p)
 {
     std::unique_ptr<CEntryDlg> entry;
     try {
-        entry = std::make_unique<CEntryDlg>(*this, p);
+        entry = NewEntryDialog(p);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -245,7 +253,7 @@ void CMainDlg::OnPreview()
 
 void CMainDlg::RunPreviewDialog(int month)
 {
-    CPreviewDlg preview(this);
+    CPreviewDlg preview(*this, m_context.printers, m_strLang, this);
     preview.m_nMonth = static_cast<std::uint8_t>(month);
     preview.DoModal();
 }
@@ -253,7 +261,7 @@ void CMainDlg::RunPreviewDialog(int month)
 void CMainDlg::OnMonthSummary()
 {
     BusyScope busy(m_nBusy);
-    CMonthSummaryDlg summary(*this);
+    CMonthSummaryDlg summary(*this, m_context.printers, this);
     summary.DoModal();
     FocusList();
 }
@@ -275,7 +283,7 @@ void CMainDlg::OnNextPhone()
     ++m_nPhone;
     if (m_nPhone >= m_nPhones)
         m_nPhone = 0;
-    m_controls.SetText(IDC_PHONE, Q(m_strPhone[m_nPhone]));
+    m_controls.SetText(IDC_PHONE, Q(ShownOnOneLine(m_strPhone[m_nPhone])));
     FocusList();
 }
 

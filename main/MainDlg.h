@@ -11,10 +11,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vak {
 
+class CEntryDlg;
 class CListBox;
 class CMailSystem;
 class CMessageBoxSink;
@@ -68,6 +70,10 @@ public:
     bool IsValidEmail();
     std::string GetContactPhone(int p, bool second) const;
     void UpdateStatusTexts();
+
+    // The report entry dialog for publisher p: it stores into this window's group and tells
+    // the window who was entered last.
+    std::unique_ptr<CEntryDlg> NewEntryDialog(int p);
 
     // The closing sequence without questions, for the end of the session or a signal.
     void CloseUnattended();

@@ -4,7 +4,7 @@
 #include "ui/ListBox.h"
 #include "print/PrinterChoice.h"
 #include "ui/QtText.h"
-#include "main/MainDlg.h"
+#include "data/GroupData.h"
 #include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
@@ -16,7 +16,8 @@
 
 namespace vak {
 
-CMonthSummaryDlg::CMonthSummaryDlg(CMainDlg& main) : QDialog(&main), m_main(main)
+CMonthSummaryDlg::CMonthSummaryDlg(CGroupData& group, CPrinterChoice* printers, QWidget* parent)
+    : QDialog(parent), m_group(group), m_pPrinters(printers)
 {
     // A modal frame with its caption and no system menu.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -47,7 +48,7 @@ void CMonthSummaryDlg::OnInitDialog()
     for (const auto& [id, text] : captions)
         m_controls.SetText(id, Q(ResString(text)));
 
-    const MonthTotals totals = ComputeMonthTotals(m_main);
+    const MonthTotals totals = ComputeMonthTotals(m_group);
     m_strHeading = MonthTotalsHeading(totals);
     m_lines = MonthTotalsLines(totals);
     setWindowTitle(Q(m_strHeading));
@@ -74,21 +75,21 @@ void CMonthSummaryDlg::OnCopy()
 
 void CMonthSummaryDlg::OnPrint()
 {
-    PrintOnCurrentPrinter(m_main.Printers(), this, m_strHeading, MonthTotalsPage(m_strHeading, m_lines));
+    PrintOnCurrentPrinter(m_pPrinters, this, m_strHeading, MonthTotalsPage(m_strHeading, m_lines));
     FocusList();
 }
 
 void CMonthSummaryDlg::OnSavePdf()
 {
-    const std::string tail = " - " + MonthName(m_main.m_nMonth) + " - " + ResString(IDS_MONTH_SUMMARY);
-    SavePdfAs(this, {m_main.m_strPath, tail, m_strHeading, MonthTotalsPage(m_strHeading, m_lines)});
+    const std::string tail = " - " + MonthName(m_group.m_nMonth) + " - " + ResString(IDS_MONTH_SUMMARY);
+    SavePdfAs(this, {m_group.m_strPath, tail, m_strHeading, MonthTotalsPage(m_strHeading, m_lines)});
     FocusList();
 }
 
 void CMonthSummaryDlg::OnPrinterSetup()
 {
-    if (CPrinterChoice* printers = m_main.Printers())
-        printers->OnFilePrintSetup(this);
+    if (m_pPrinters)
+        m_pPrinters->OnFilePrintSetup(this);
     FocusList();
 }
 

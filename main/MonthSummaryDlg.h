@@ -12,13 +12,15 @@
 
 namespace vak {
 
+class CGroupData;
 class CListBox;
-class CMainDlg;
+class CPrinterChoice;
 
 class CMonthSummaryDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CMonthSummaryDlg(CMainDlg& main);
+    // The totals of `group`'s report month, printed on `printers` (nullptr: none).
+    CMonthSummaryDlg(CGroupData& group, CPrinterChoice* printers, QWidget* parent);
 
     // Computes the figures, shows them (OnInitDialog) and runs the dialog modally.
     int DoModal();
@@ -39,7 +41,8 @@ protected:
 
 private:
     void FocusList();
-    CMainDlg& m_main;
+    CGroupData& m_group;
+    CPrinterChoice* m_pPrinters;
     CDialogControls m_controls;
     CListBox* m_pList = nullptr;
     std::string m_strHeading;

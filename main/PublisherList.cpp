@@ -40,7 +40,7 @@ void CMainDlg::FillPublisherList()
 
 std::string CMainDlg::FormatPublisherName(int p, NameForm form) const
 {
-    return ShownOnOneLine(vak::FormatPublisherName(GetFirstName(p), GetSurname(p), form, m_strLang));
+    return ShownName(p, form, m_strLang);
 }
 
 void CMainDlg::OnSelChangeList()

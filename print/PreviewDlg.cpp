@@ -3,7 +3,7 @@
 
 #include "print/PrinterChoice.h"
 #include "ui/QtText.h"
-#include "main/MainDlg.h"
+#include "data/GroupData.h"
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
 #include "print/SavePdf.h"
@@ -58,7 +58,8 @@ void CPreviewPane::OnPaint(const QPaintEvent& event)
                                 canvas);
 }
 
-CPreviewDlg::CPreviewDlg(CMainDlg* parent) : QDialog(parent), m_pMain(parent)
+CPreviewDlg::CPreviewDlg(CGroupData& group, CPrinterChoice* printers, const std::string& language, QWidget* parent)
+    : QDialog(parent), m_group(group), m_pPrinters(printers), m_strLang(language)
 {
     // A modal frame with its caption and no system menu.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -82,7 +83,7 @@ bool CPreviewDlg::OnInitDialog()
     m_wndPane.SubclassDlgItem(GetDlgItem(IDC_PREVIEW_PANE), this, FrameInside());
     m_wndPane.m_bRectKnown = false;
     setWindowTitle(Q(ResString(IDS_REPORTED_CAPTION, IDS_MONTH_FIRST + m_nMonth)));
-    m_nTotal = m_pMain->m_nPublishers;
+    m_nTotal = m_group.m_nPublishers;
     m_nFirst = 0;
     m_nLast = std::min(m_nTotal, PREVIEW_ROWS);
     UpdateArrows();
@@ -126,8 +127,8 @@ void CPreviewDlg::OnPrevPage()
 
 void CPreviewDlg::OnPrinterSetup()
 {
-    if (CPrinterChoice* printers = m_pMain->Printers())
-        printers->OnFilePrintSetup(this);
+    if (m_pPrinters)
+        m_pPrinters->OnFilePrintSetup(this);
 }
 
 // One print job of the whole sheet, whatever page the preview shows, on the application's
@@ -135,15 +136,15 @@ void CPreviewDlg::OnPrinterSetup()
 void CPreviewDlg::OnPrint()
 {
     const std::string heading = SheetHeading(m_nMonth);
-    CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
-    PrintOnCurrentPrinter(m_pMain->Printers(), this, heading, ReportSheetPages(sheet, heading));
+    CReportSheet sheet(m_group, m_strLang, m_nMonth);
+    PrintOnCurrentPrinter(m_pPrinters, this, heading, ReportSheetPages(sheet, heading));
 }
 
 void CPreviewDlg::OnSavePdf()
 {
     const std::string heading = SheetHeading(m_nMonth);
-    CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
-    SavePdfAs(this, {m_pMain->m_strPath, " - " + MonthName(m_nMonth), heading, ReportSheetPages(sheet, heading)});
+    CReportSheet sheet(m_group, m_strLang, m_nMonth);
+    SavePdfAs(this, {m_group.m_strPath, " - " + MonthName(m_nMonth), heading, ReportSheetPages(sheet, heading)});
 }
 
 void CPreviewDlg::UpdateArrows()
@@ -159,7 +160,7 @@ void CPreviewDlg::UpdateArrows()
 
 void CPreviewDlg::PaintPreviewPage(int x, int y, int width, int height, Canvas& dc)
 {
-    CReportSheet sheet(*m_pMain, m_pMain->m_strLang, m_nMonth);
+    CReportSheet sheet(m_group, m_strLang, m_nMonth);
     sheet.PaintPreviewPage(x, y, width, height, dc, m_nFirst, m_nLast);
 }
 

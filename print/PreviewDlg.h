@@ -10,14 +10,16 @@
 #include <QRect>
 
 #include <cstdint>
+#include <string>
 
 class QPaintEvent;
 
 namespace vak {
 
 class Canvas;
-class CMainDlg;
+class CGroupData;
 class CPreviewDlg;
+class CPrinterChoice;
 
 // The pane of the preview (item 130, an owner-drawn button): it paints the preview page of its
 // dialog and never the button.
@@ -46,7 +48,9 @@ private:
 class CPreviewDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CPreviewDlg(CMainDlg* parent);
+    // The preview of `group`'s sheet, printed on `printers` (nullptr: none), its names as
+    // `language` has them.
+    CPreviewDlg(CGroupData& group, CPrinterChoice* printers, const std::string& language, QWidget* parent);
 
     // Prepares the dialog for m_nMonth (OnInitDialog) and runs it modally.
     int DoModal();
@@ -70,11 +74,13 @@ public:
     int m_nTotal = 0;           // publishers of the group
     int m_nFirst = 0;           // publishers before the first row of the page
     int m_nLast = 0;            // the last publisher on the page
-    CMainDlg* m_pMain = nullptr;
 
 private:
     QRect FrameInside() const;
 
+    CGroupData& m_group;
+    CPrinterChoice* m_pPrinters;
+    std::string m_strLang;
     CDialogControls m_controls;
 };
 

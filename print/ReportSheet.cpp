@@ -293,7 +293,7 @@ bool CReportSheet::ShowsParticipation(int p) const
 
 std::string CReportSheet::PublisherName(int p) const
 {
-    return ShownOnOneLine(FormatPublisherName(m_group.GetFirstName(p), m_group.GetSurname(p), NameForm::Caption, m_strLang));
+    return m_group.ShownName(p, NameForm::Caption, m_strLang);
 }
 
 void CReportSheet::PaintPreviewPage(int x, int y, int width, int height, Canvas& dc, int first, int last)

@@ -99,7 +99,7 @@ TEST_F(AccessibilityTest, NamesUsersNeedMostAreThere)
     EXPECT_EQ(AccessibleName(dlg.GetDlgItem(IDC_SEND_REMINDER)), QStringLiteral("E-mail - eva@example.cz"));
     EXPECT_EQ(AccessibleName(dlg.GetDlgItem(IDOK)), QStringLiteral("Zvěst. - Malá, Eva"));
 
-    CPreviewDlg preview(&dlg);
+    CPreviewDlg preview(dlg, dlg.Printers(), dlg.m_strLang, &dlg);
     preview.m_nMonth = dlg.m_nMonth;
     preview.OnInitDialog();
     EXPECT_EQ(AccessibleName(preview.GetDlgItem(IDC_PREVIEW_PANE)), QStringLiteral("Náhled listu"));

@@ -16,7 +16,7 @@ CEntryDlg& EntryDialogTest::OpenEntry(const fixtures::GroupBuilder& group, int p
 {
     m_entry.reset();
     Open(WriteGroup(group), today);
-    m_entry = std::make_unique<CEntryDlg>(*m_dlg, p);
+    m_entry = m_dlg->NewEntryDialog(p);
     m_entry->show();
     m_entry->activateWindow();
     // The window system reports the dialog active a little before the application does.

@@ -108,7 +108,7 @@ TEST_F(EntryNotesTest, ReportsLookedAtAndCancelledLeaveTheFileByteForByte)
     const std::vector<std::uint8_t> before = ReadFile(m_dlg->m_strPath);
     for (int opening = 0; opening < 3; ++opening) {
         if (opening > 0) {
-            m_entry = std::make_unique<CEntryDlg>(*m_dlg, 1 + opening % 2);
+            m_entry = m_dlg->NewEntryDialog(1 + opening % 2);
             m_entry->show();
             m_entry->activateWindow();
             ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_entry.get(); }));

@@ -104,7 +104,7 @@ TEST_F(LargeFontTest, EveryWindowInEveryStateNamesItsControlsAndStaysLaidOut)
             CAboutDlg about(&main);
             about.show();
             expectSound(about, "about box");
-            CPreviewDlg preview(&main);
+            CPreviewDlg preview(main, main.Printers(), main.m_strLang, &main);
             preview.m_nMonth = main.m_nMonth;
             preview.OnInitDialog();
             preview.show();

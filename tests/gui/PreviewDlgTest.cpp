@@ -33,7 +33,7 @@ protected:
     {
         m_printers = &m_printerChoice;
         TestMainDlg& main = OpenGroup(SimpleGroup(count));
-        m_preview = std::make_unique<CPreviewDlg>(&main);
+        m_preview = std::make_unique<CPreviewDlg>(main, main.Printers(), main.m_strLang, &main);
         m_preview->m_nMonth = main.m_nMonth;
         m_preview->OnInitDialog();
         m_preview->show();

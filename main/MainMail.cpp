@@ -1,18 +1,19 @@
-// The main window's mail commands: writing and sending the report file to the secretary, and
-// the reminder to a publisher whose report is missing, with its preview; the reminder message
-// itself, which the reminder to everyone still missing sends too.
+// The main window's mail commands: writing and sending the report file to the secretary, the
+// reminder to a publisher whose report is missing with its preview, and the reminder to everyone
+// still missing.
 #include "main/MainDlg.h"
 
-#include "ui/ListBox.h"
-#include "ui/QtText.h"
-#include "mail/MapiMail.h"
-#include "mail/Reminders.h"
-#include "mail/RemindAllDlg.h"
-#include "mail/ReportMail.h"
-#include "main/BusyScope.h"
 #include "data/GroupPaths.h"
 #include "data/MissingReports.h"
+#include "mail/MapiMail.h"
+#include "mail/RemindAllDlg.h"
+#include "mail/Reminders.h"
+#include "mail/ReportMail.h"
+#include "main/BusyScope.h"
+#include "main/Telephony.h"
 #include "res/StringTable.h"
+#include "ui/ListBox.h"
+#include "ui/QtText.h"
 
 namespace vak {
 
@@ -44,21 +45,6 @@ bool CMainDlg::SendReportFile()
     return mail.SendMail(0);
 }
 
-bool SendReminderMail(CMailSystem* system, QWidget* owner, const std::string& address, int month,
-                      std::string* failure, CMailSystem::LateFailure lateFailure)
-{
-    CMapiMail mail(system, owner, failure);
-    if (mail.TakeError() != MAIL_ERROR_NONE)
-        return false;
-    if (lateFailure)
-        mail.SetLateFailure(std::move(lateFailure));
-    mail.m_strBody = ReminderText(month);
-    mail.SetOriginatorName(MAIL_ORIGINATOR);
-    mail.AddRecipients(address);
-    mail.SetSubject(REMINDER_SUBJECT);
-    return mail.SendMail(0);
-}
-
 void CMainDlg::SendReminder()
 {
     if (m_strEmail.empty())
@@ -75,7 +61,12 @@ void CMainDlg::OnRemindAll()
     if (MissingPublishers(*this).empty()) {
         ShowMessage(Q(ResString(IDS_NOBODY_MISSING, IDS_MONTH_FIRST + m_nMonth)), MsgIcon::Information);
     } else {
-        CRemindAllDlg reminders(*this);
+        CRemindAllDlg::DialAction dial;
+        if (m_context.telephony)
+            dial = [this](int p, const std::string& number, QWidget* owner) {
+                DialNumber(Q(number), Q(FormatPublisherName(p, NameForm::Caption)), *m_context.telephony, owner);
+            };
+        CRemindAllDlg reminders(*this, m_context.mail, dial, this);
         reminders.DoModal();
     }
     FocusList();
