@@ -3,8 +3,8 @@
 #include "mail/XdgMail.h"
 
 #include "ui/QtText.h"
-#include "main/Telephony.h"
 #include "res/StringTable.h"
+#include "ui/SchemeHandlers.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -37,11 +37,6 @@ public:
 };
 using CPlatformTelephony = CXdgTelephony;
 
-// The desktop entry the desktop names for `scheme` URIs ("tel", "mailto"), as
-// `xdg-mime query default x-scheme-handler/SCHEME` tells; empty when there is none.
-QString DefaultSchemeHandler(const QString& scheme);
-bool HasSchemeHandler(const QString& scheme);
-
 // "tel:" followed by the number exactly as stored, percent-encoded (spaces become %20).
 QString TelUri(const QString& number);
 #endif

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #ifndef _WIN32
 #include "RecordingDesktop.h"
+#include "ui/SchemeHandlers.h"
 #endif
 
 #include "res/DialogTemplates.h"
