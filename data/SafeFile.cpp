@@ -4,6 +4,7 @@
 #include "data/SafeFileParts.h"
 
 #include "data/FilePath.h"
+#include "data/FileFaults.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,6 +66,25 @@ fs::path TemporaryNames::Next(const fs::path& folder)
 fs::path FolderOf(const fs::path& target)
 {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
+namespace {
+std::optional<std::errc> g_planted[3];  // by FileStep
+} // namespace
+
+FileFault::FileFault(FileStep step, std::errc error) : m_step(step)
+{
+    g_planted[static_cast<int>(step)] = error;
+}
+
+FileFault::~FileFault()
+{
+    g_planted[static_cast<int>(m_step)].reset();
+}
+
+std::optional<std::errc> PlantedFault(FileStep step)
+{
+    return g_planted[static_cast<int>(step)];
 }
 
 bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code* reasonOut,

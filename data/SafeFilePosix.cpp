@@ -3,6 +3,8 @@
 #include "data/SafeFile.h"
 #include "data/SafeFileParts.h"
 
+#include "data/FileFaults.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -47,9 +49,30 @@ private:
     int m_fd;
 };
 
+// Whether a test planted a failure for `step`; errno then tells it, as the step's own would.
+bool FailsAsPlanted(FileStep step)
+{
+    const std::optional<std::errc> planted = PlantedFault(step);
+    if (planted)
+        errno = static_cast<int>(*planted);
+    return planted.has_value();
+}
+
+bool Flush(int fd)
+{
+    return !FailsAsPlanted(FileStep::Flush) && ::fsync(fd) == 0;
+}
+
+bool Rename(const fs::path& from, const fs::path& to)
+{
+    return !FailsAsPlanted(FileStep::Rename) && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 // Writes every byte from `offset` on, resuming after interrupted or partial writes.
 bool WriteAllAt(int fd, std::span<const std::uint8_t> bytes, off_t offset)
 {
+    if (FailsAsPlanted(FileStep::Write))
+        return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t written = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
@@ -120,14 +143,14 @@ bool WriteBesideAndReplace(Descriptor& fd, const fs::path& temporary, const fs::
         (void)ownerKept;
         ok = ::fchmod(fd.Get(), old->st_mode & 07777) == 0;
     }
-    ok = ok && ::fsync(fd.Get()) == 0;
+    ok = ok && Flush(fd.Get());
     if (!ok)
         reason = LastError();
     if (!fd.Close() && ok) {
         reason = LastError();
         ok = false;
     }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (ok && !Rename(temporary, target)) {
         reason = LastError();
         ok = false;
     }
@@ -161,7 +184,7 @@ bool WriteInPlace(const fs::path& target, const struct stat& old, std::span<cons
             return false;
         }
     }
-    const bool ok = WriteAllAt(fd.Get(), bytes, 0) && ::ftruncate(fd.Get(), newSize) == 0 && ::fsync(fd.Get()) == 0;
+    const bool ok = WriteAllAt(fd.Get(), bytes, 0) && ::ftruncate(fd.Get(), newSize) == 0 && Flush(fd.Get());
     if (!ok)
         reason = LastError();
     if (!fd.Close() && ok) {

@@ -5,6 +5,8 @@
 #include "data/SafeFile.h"
 #include "data/SafeFileParts.h"
 
+#include "data/FileFaults.h"
+
 #include "data/FilePath.h"
 
 #include <fcntl.h>
@@ -131,8 +133,31 @@ bool ExistingTarget(const fs::path& target, Existing& existing, std::error_code&
     return true;
 }
 
+// Whether a test planted a failure for `step`; GetLastError then tells it, as the step's own
+// would.
+bool FailsAsPlanted(FileStep step)
+{
+    const std::optional<std::errc> planted = PlantedFault(step);
+    if (!planted)
+        return false;
+    switch (*planted) {
+    case std::errc::no_space_on_device: ::SetLastError(ERROR_DISK_FULL); break;
+    case std::errc::permission_denied: ::SetLastError(ERROR_ACCESS_DENIED); break;
+    case std::errc::read_only_file_system: ::SetLastError(ERROR_WRITE_PROTECT); break;
+    default: ::SetLastError(ERROR_GEN_FAILURE); break;
+    }
+    return true;
+}
+
+bool Flush(HANDLE handle)
+{
+    return !FailsAsPlanted(FileStep::Flush) && ::FlushFileBuffers(handle);
+}
+
 bool WriteAll(HANDLE handle, std::span<const std::uint8_t> bytes)
 {
+    if (FailsAsPlanted(FileStep::Write))
+        return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
@@ -169,6 +194,8 @@ Handle CreateTemporary(const fs::path& folder, fs::path& created)
 // target that vanished meanwhile) the new file is moved over it, write-through.
 bool PutInPlace(const fs::path& temporary, const fs::path& target, const Existing& old)
 {
+    if (FailsAsPlanted(FileStep::Rename))
+        return false;
     if (old.exists) {
         // The attributes the user gave the old file (hidden, archive) stay with the new one, also
         // where ReplaceFileW does not carry them over.
@@ -183,7 +210,7 @@ bool PutInPlace(const fs::path& temporary, const fs::path& target, const Existin
 bool WriteBesideAndReplace(Handle& handle, const fs::path& temporary, const fs::path& target, const Existing& old,
                            std::span<const std::uint8_t> bytes, std::error_code& reason)
 {
-    bool ok = WriteAll(handle.Get(), bytes) && ::FlushFileBuffers(handle.Get());
+    bool ok = WriteAll(handle.Get(), bytes) && Flush(handle.Get());
     if (!ok)
         reason = LastError();
     if (!handle.Close() && ok) {
@@ -227,7 +254,7 @@ bool WriteInPlace(const fs::path& target, std::span<const std::uint8_t> bytes, s
     }
     const bool ok = ::SetFilePointerEx(handle.Get(), start, nullptr, FILE_BEGIN) && WriteAll(handle.Get(), bytes) &&
                     ::SetFilePointerEx(handle.Get(), newSize, nullptr, FILE_BEGIN) && ::SetEndOfFile(handle.Get()) &&
-                    ::FlushFileBuffers(handle.Get());
+                    Flush(handle.Get());
     if (!ok)
         reason = LastError();
     if (!handle.Close() && ok) {

@@ -11,7 +11,7 @@
 #include "ui/Termination.h"
 #include "data/FilePath.h"
 #include "data/ReportMonth.h"
-#include "data/UserFolders.h"
+#include "data/SavePolicy.h"
 #include "main/BusyScope.h"
 #include "entry/EntryDlg.h"
 #include "ui/FileDlg.h"
@@ -40,7 +40,6 @@ namespace {
 
 constexpr const char* GROUP_FILE_PATTERN = "*.t09 *.T09";
 constexpr int TERMINATION_RETRY_MS = 20;
-constexpr const char* USER_DATA_FOLDER = "Vak";  // under the user's data folder (~/.local/share)
 
 std::string CurrentDirectory()
 {
@@ -232,7 +231,7 @@ void CMainDlg::OnLoadNewList()
         return;
     // Reports entered into the current group are saved before it is replaced; if they can be
     // kept nowhere the current group stays loaded, so nothing typed is lost.
-    if (!SaveWork()) {
+    if (!SaveEnteredWork(*this, m_messages)) {
         FocusList();
         return;
     }
@@ -306,7 +305,7 @@ bool CMainDlg::CloseSequence()
     if (m_bClosed)
         return true;
     // Yes drops the reports, so Enter (the default) keeps the window open.
-    if (!SaveWork() && !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true, MsgAnswer::No))
+    if (!SaveEnteredWork(*this, m_messages) && !AskYesNo(ResString(IDS_SAVE_FAILED_QUIT), /*answerWhenUnattended=*/true, MsgAnswer::No))
         return false;
     if (m_bLoaded)
         FreeGroupData();
@@ -321,58 +320,6 @@ void CMainDlg::RememberInSettings() const
     if (m_context.settings)
         m_context.settings->WriteProfileStrings(SETTINGS_SECTION,
                                                 {{KEY_LOAD_PATH, m_strPath}, {KEY_POST, m_strLastEntered}});
-}
-
-// Saves the loaded group into its own file when anything in it changed since loading, as
-// closing and opening another file do. Typed reports are never dropped: when the file cannot
-// take them (another program changed it and the user keeps that version, nobody is there to
-// ask, or writing fails) they go into a new file beside it. Returns false only when entered
-// reports could be kept nowhere.
-bool CMainDlg::SaveWork()
-{
-    if (!HasGroupExtension(m_strPath) || m_nPublishers == 0 || !m_bEntered)
-        return true;
-    if (m_nPublishers < 2) {
-        // Such a group is never written; say so, as reports would be dropped.
-        SaveGroupFile(m_strPath);
-        return true;
-    }
-    // Another file at the group's name is never written over, nor is the file a planted link
-    // leads to: the reports are kept beside it.
-    if (FileReplacedSinceLoad())
-        return SaveKeptCopy();
-    // Yes overwrites the other program's file, so Enter (the default) keeps it.
-    if (FileChangedSinceLoad() && !AskYesNo(FormatText(ResString(IDS_FILE_CHANGED), m_strPath),
-                                   /*answerWhenUnattended=*/false, MsgAnswer::No))
-        return SaveKeptCopy();
-    return SaveGroupFile(m_strPath) || SaveKeptCopy();
-}
-
-// Writes the group with its entered reports to a new file beside the group file, or in the
-// user's data folder when that folder takes no files, and tells the user its name.
-bool CMainDlg::SaveKeptCopy()
-{
-    namespace fs = std::filesystem;
-    const fs::path groupFile = PathFromUtf8(m_strPath);
-    const std::tm local = LocalNow();
-    std::error_code error;
-    const fs::path dataFolder = PathFromUtf8(UserDataFolder()) / USER_DATA_FOLDER;
-    for (const fs::path& folder : {groupFile.parent_path(), dataFolder}) {
-        fs::create_directories(folder, error);
-        for (int attempt = 1; attempt <= 9; ++attempt) {
-            const fs::path copy =
-                folder / PathFromUtf8(KeptCopyName(Utf8FromPath(groupFile.filename()), local, attempt,
-                                                   FileNameLimit(Utf8FromPath(folder))));
-            if (fs::exists(fs::symlink_status(copy, error)))
-                continue;
-            if (!WriteGroupFile(Utf8FromPath(copy)))
-                break;
-            m_messages.Show(FormatText(ResString(IDS_KEPT_COPY), m_strPath, Utf8FromPath(copy)), MsgButtons::Ok,
-                            MsgIcon::Warning);
-            return true;
-        }
-    }
-    return false;
 }
 
 // A Yes/No question with `defaultAnswer` on Enter; when the system is ending the program nobody
@@ -417,7 +364,7 @@ void CMainDlg::SaveForSessionEnd()
     constexpr int MAX_NESTED_WINDOWS = 8;
     for (int i = 0; i < MAX_NESTED_WINDOWS && CloseActiveModalWindow(this); ++i) {
     }
-    SaveWork();
+    SaveEnteredWork(*this, m_messages);
     RememberInSettings();
 }
 

@@ -122,8 +122,6 @@ private:
     void OnInitDialog();
     void ConnectHandlers();
     void AddAboutToSystemMenu();
-    bool SaveWork();
-    bool SaveKeptCopy();
     bool CloseSequence();
     void RememberInSettings() const;
     bool AskYesNo(const std::string& text, bool answerWhenUnattended, MsgAnswer defaultAnswer = MsgAnswer::Yes);

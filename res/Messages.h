@@ -14,7 +14,8 @@ enum class MsgAnswer { Ok, Yes, No };
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    // Shows `text` (UTF-8) and returns the user's answer.
+    // Shows `text` (UTF-8) and returns the user's answer. A question's default (Enter, and the
+    // answer when nobody is there to give one) is No: the answer that changes and drops nothing.
     virtual MsgAnswer Show(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
 };
 

@@ -120,7 +120,9 @@ MsgAnswer CMessageBoxSink::Show(const std::string& text, MsgButtons buttons, Msg
         std::cerr << ApplicationTitle().toStdString() << ": " << text << '\n';
         return DefaultAnswer(buttons);
     }
-    return VakMessageBox(m_parent, QString::fromStdString(text), buttons, icon);
+    const MsgAnswer answer = VakMessageBox(m_parent, QString::fromStdString(text), buttons, icon, DefaultAnswer(buttons));
+    // A request to end the program that came while the box was open finds nobody to answer.
+    return TerminationRequested() ? DefaultAnswer(buttons) : answer;
 }
 
 } // namespace vak

@@ -44,8 +44,9 @@ private:
     QList<MsgAnswer> m_answers;
 };
 
-// The group data's messages shown through VakMessageBox. While unattended (the program is
-// being ended by the system) they are written to stderr instead, so nothing waits for a user.
+// The group data's messages shown through VakMessageBox, a question with No on Enter. While
+// unattended (the program is being ended by the system) they are written to stderr instead and
+// a question is answered No, so nothing waits for a user.
 class CMessageBoxSink : public MessageSink {
 public:
     explicit CMessageBoxSink(QWidget* parent = nullptr) : m_parent(parent) {}

@@ -4,7 +4,9 @@
 #include "data/FilePath.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -37,6 +39,36 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// An environment variable set (or, with nullptr, removed) while the object lives.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        Set(value);
+    }
+    ~ScopedEnv() { Set(m_old ? m_old->c_str() : nullptr); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    void Set(const char* value) const
+    {
+#ifdef _WIN32
+        ::_putenv_s(m_name.c_str(), value ? value : "");
+#else
+        if (value)
+            ::setenv(m_name.c_str(), value, 1);
+        else
+            ::unsetenv(m_name.c_str());
+#endif
+    }
+
+    std::string m_name;
+    std::optional<std::string> m_old;
 };
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path)

@@ -84,86 +84,11 @@ TEST_F(ClosingTest, FirstRunCreatesTheSettingsFileWithEmptyValues)
     EXPECT_EQ(ReadText(m_settings.Path()), "[Last]\nLoadPath=\nPost=\n");
 }
 
-TEST_F(ClosingTest, FileChangedByAnotherProgramIsLeftAloneWhenNothingWasEntered)
-{
-    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-    const std::string path = dlg.m_strPath;
-    QTest::qWait(20);  // a later modification time
-    ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
-    const std::vector<std::uint8_t> theirs = ReadFile(path);
-
-    dlg.OnCancel();
-    EXPECT_TRUE(dlg.IsClosed());
-    EXPECT_TRUE(m_boxes->Shown().isEmpty());
-    EXPECT_EQ(ReadFile(path), theirs);
-}
-
 // The reports kept in a new file beside the group file: its path, or empty when there is none.
 QString KeptCopyIn(const QString& folder)
 {
     const QStringList copies = QDir(folder).entryList({QStringLiteral("Skupina3 (Vak *).t09")}, QDir::Files);
     return copies.size() == 1 ? folder + '/' + copies.front() : QString();
-}
-
-// No, the answer Enter gives, is taken in EnterOnEveryQuestionKeepsTheReportsAndTheOtherFile.
-TEST_F(ClosingTest, FileChangedByAnotherProgramIsOverwrittenWhenTheUserSaysSo)
-{
-    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-    const std::string path = dlg.m_strPath;
-    EnterHours(dlg, 1);
-    QTest::qWait(20);
-    ASSERT_TRUE(SecretarysNewFile().WriteTo(path));
-    m_boxes->Clear();
-    m_boxes->QueueAnswer(MsgAnswer::Yes);
-
-    dlg.OnCancel();
-    EXPECT_TRUE(dlg.IsClosed());
-    EXPECT_EQ(m_boxes->Shown(), QStringList({FILE_CHANGED_QUESTION.arg(QString::fromStdString(path))}));
-    EXPECT_EQ(ReadFile(path).size(), RECORD_SIZE * 4);  // our three publishers
-    EXPECT_EQ(KeptCopyIn(m_dir.path()), QString());
-}
-
-// When the group's path now leads to another file than the one loaded, that file is never
-// written over and no question offers to: the reports are kept beside it.
-TEST_F(ClosingTest, AGroupPathThatNowLeadsToAnotherFileIsNeverWrittenOver)
-{
-    namespace fs = std::filesystem;
-    const std::vector<std::pair<const char*, std::function<void(const fs::path&, const fs::path&)>>> ways = {
-        {"the same bytes moved there", [](const fs::path& path, const fs::path& other) {
-             fs::copy_file(path, other, fs::copy_options::overwrite_existing);
-             fs::rename(other, path);
-         }},
-#ifndef _WIN32
-        {"a link planted at its name", [](const fs::path& path, const fs::path& other) {
-             ASSERT_TRUE(SecretarysNewFile().WriteTo(other.string()));
-             fs::remove(path);
-             fs::create_symlink(other, path);
-         }},
-#endif
-    };
-    for (const auto& [name, replace] : ways) {
-        SCOPED_TRACE(name);
-        TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-        const fs::path path = PathFromUtf8(dlg.m_strPath);
-        const fs::path other = path.parent_path() / "Cizí.t09";
-        EnterHours(dlg, 2, 6);
-        replace(path, other);
-        const std::vector<std::uint8_t> before = ReadFile(dlg.m_strPath);
-        m_boxes->Clear();
-        m_boxes->QueueAnswer(MsgAnswer::Yes);
-
-        dlg.OnCancel();
-        EXPECT_TRUE(dlg.IsClosed());
-        EXPECT_EQ(ReadFile(Utf8FromPath(path)), before);
-        const QString copy = KeptCopyIn(m_dir.path());
-        ASSERT_NE(copy, QString());
-        EXPECT_EQ(SavedHours(copy.toStdString(), 2), 6);
-        EXPECT_EQ(m_boxes->Shown().size(), 1);
-        EXPECT_TRUE(m_boxes->Last().endsWith(copy + "."));
-        m_dlg.reset();
-        QFile::remove(copy);
-        fs::remove(other);
-    }
 }
 
 // A failing save is brought about with the process's file-size limit, which only POSIX has.
@@ -247,23 +172,6 @@ TEST_F(ClosingTest, EnterOnEveryQuestionKeepsTheReportsAndTheOtherFile)
     }
 }
 #endif
-
-TEST_F(ClosingTest, GroupOfOnePublisherSaysItsReportsAreNotSaved)
-{
-    for (const bool entered : {false, true}) {
-        SCOPED_TRACE(entered ? "entered" : "nothing entered");
-        TestMainDlg& dlg = OpenGroup(SimpleGroup(1));
-        const std::vector<std::uint8_t> before = ReadFile(dlg.m_strPath);
-        m_boxes->Clear();
-        if (entered)
-            EnterHours(dlg, 1);
-        dlg.OnCancel();
-        EXPECT_TRUE(dlg.IsClosed());
-        EXPECT_EQ(m_boxes->Shown(), entered ? QStringList({"Skupina má méně než 3 zvěstovatele"}) : QStringList());
-        EXPECT_EQ(ReadFile(dlg.m_strPath), before);
-        m_dlg.reset();
-    }
-}
 
 TEST_F(ClosingTest, OpeningAnotherFileSavesTheReportsEnteredIntoTheCurrentOne)
 {
@@ -424,45 +332,6 @@ TEST_F(ClosingTest, GroupThatWasOnlyLookedAtIsNeverRewritten)
         EXPECT_TRUE(m_boxes->Shown().isEmpty());
         m_dlg.reset();
     }
-}
-
-TEST_F(ClosingTest, ReportsTheFileCannotTakeAreKeptInANewFileBesideIt)
-{
-    TestMainDlg& dlg = OpenGroup(SimpleGroup(3));
-    const std::string path = dlg.m_strPath;
-    const std::vector<std::uint8_t> before = ReadFile(path);
-    QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup);
-    EnterHours(dlg, 3, 9);
-    dlg.OnCancel();
-
-    EXPECT_TRUE(dlg.IsClosed());
-    EXPECT_EQ(ReadFile(path), before);
-    const QString copy = KeptCopyIn(m_dir.path());
-    ASSERT_NE(copy, QString());
-    ASSERT_EQ(m_boxes->Shown().size(), 2);
-    EXPECT_TRUE(m_boxes->Shown()[0].startsWith(QStringLiteral("Nelze-li vytvořit nový soubor: ")));
-    EXPECT_EQ(m_boxes->Shown()[1], QStringLiteral("Soubor %1 nemohl převzít zadané zprávy a zůstal beze změny. "
-                                                  "Zprávy jsou uloženy v novém souboru %2.")
-                                       .arg(QString::fromStdString(path), copy));
-    EXPECT_EQ(SavedHours(copy.toStdString(), 3), 9);
-}
-
-TEST_F(ClosingTest, ReportsGoToTheUsersDataFolderWhenTheGroupsFolderTakesNoFiles)
-{
-    fixtures::SmallTmpfs disk(256);
-    if (!disk.Mounted())
-        GTEST_SKIP() << "a read-only folder the administrator cannot write needs a mounted file system";
-    const std::string path = disk.File("Skupina3.t09");
-    ASSERT_TRUE(SimpleGroup(3).WriteTo(path));
-    TestMainDlg& dlg = Open(path);
-    ASSERT_TRUE(disk.MakeReadOnly());
-    EnterHours(dlg, 1, 4);
-    dlg.OnCancel();
-
-    EXPECT_TRUE(dlg.IsClosed());
-    const QString copy = KeptCopyIn(m_dir.filePath(QStringLiteral("data/Vak")));
-    ASSERT_NE(copy, QString());
-    EXPECT_TRUE(m_boxes->Last().contains(copy));
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 // The settings file: where it lives, values read verbatim, other lines kept when writing.
-#include "data/SettingsFile.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "data/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +9,10 @@
 
 namespace vak {
 namespace {
+
+namespace fs = std::filesystem;
+using test::ScopedEnv;
+using test::TempDir;
 
 std::string ReadAll(const std::string& path)
 {
@@ -30,10 +32,10 @@ constexpr const char* CONFIG_FOLDER_VARIABLE = "APPDATA";
 constexpr const char* CONFIG_FOLDER_VARIABLE = "XDG_CONFIG_HOME";
 #endif
 
-// A path with "/" between its names, as Qt writes it.
-QString Slashed(const std::string& path)
+// Two paths naming the same place, whichever separators they use.
+bool SamePath(const std::string& a, const std::string& b)
 {
-    return QDir::fromNativeSeparators(QString::fromStdString(path));
+    return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
 }
 
 TEST(SettingsFileTest, PathReplacesTheExtensionOfTheExecutable)
@@ -46,35 +48,30 @@ TEST(SettingsFileTest, PathReplacesTheExtensionOfTheExecutable)
 
 TEST(SettingsFileTest, UnwritableFolderMovesTheFileToTheUserConfiguration)
 {
-    QTemporaryDir dir;
-    const QByteArray saved = qgetenv(CONFIG_FOLDER_VARIABLE);
-    qputenv(CONFIG_FOLDER_VARIABLE, dir.path().toUtf8());
+    TempDir dir;
+    const ScopedEnv config(CONFIG_FOLDER_VARIABLE, dir.Path().string().c_str());
 
-    const std::string besideWritable = dir.filePath("Vak").toStdString();
+    const std::string besideWritable = dir.File("Vak");
     EXPECT_EQ(CSettingsFile::ForExecutable(besideWritable, "Vak").Path(), besideWritable + ".ini");
-    EXPECT_FALSE(QFile::exists(dir.filePath("Vak.ini")));  // the check leaves nothing behind
+    EXPECT_FALSE(fs::exists(dir.File("Vak.ini")));  // the check leaves nothing behind
 
     // A folder that cannot take the file (here: it does not exist) sends it to the user's folder.
-    const CSettingsFile settings = CSettingsFile::ForExecutable(dir.filePath("missing/Vak").toStdString(), "Vak");
-    EXPECT_EQ(Slashed(settings.Path()), dir.filePath("Vak/Vak.ini"));
+    const CSettingsFile settings = CSettingsFile::ForExecutable(dir.File("missing/Vak"), "Vak");
+    EXPECT_TRUE(SamePath(settings.Path(), dir.File("Vak/Vak.ini"))) << settings.Path();
     EXPECT_TRUE(settings.WriteProfileStrings(SETTINGS_SECTION, {{KEY_LOAD_PATH, "/data/S.t09"}}));
     EXPECT_EQ(settings.GetProfileString(SETTINGS_SECTION, KEY_LOAD_PATH), "/data/S.t09");
 
     // A directory in the place of the file counts as unwritable too.
-    QDir(dir.path()).mkdir("Blocked.ini");
-    EXPECT_EQ(Slashed(CSettingsFile::ForExecutable(dir.filePath("Blocked").toStdString(), "Vak").Path()),
-              dir.filePath("Vak/Vak.ini"));
-    qputenv(CONFIG_FOLDER_VARIABLE, saved);
+    fs::create_directory(dir.File("Blocked.ini"));
+    EXPECT_TRUE(SamePath(CSettingsFile::ForExecutable(dir.File("Blocked"), "Vak").Path(), dir.File("Vak/Vak.ini")));
 }
 
 #ifndef _WIN32
 TEST(SettingsFileTest, UserSettingsLiveUnderXdgConfigHomeOrElseUnderDotConfig)
 {
-    QTemporaryDir home;
-    const QByteArray savedHome = qgetenv("HOME");
-    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", home.path().toUtf8());
-    const std::string dotConfig = home.path().toStdString() + "/.config/Vak/Vak.ini";
+    TempDir home;
+    const ScopedEnv homeVariable("HOME", home.Path().c_str());
+    const std::string dotConfig = home.Path().string() + "/.config/Vak/Vak.ini";
     const std::pair<const char*, std::string> cases[] = {
         {"/srv/config", "/srv/config/Vak/Vak.ini"},
         {nullptr, dotConfig},            // unset
@@ -82,34 +79,29 @@ TEST(SettingsFileTest, UserSettingsLiveUnderXdgConfigHomeOrElseUnderDotConfig)
         {"relative/config", dotConfig},  // not an absolute path
     };
     for (const auto& [config, expected] : cases) {
-        if (config)
-            qputenv("XDG_CONFIG_HOME", config);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
+        const ScopedEnv configVariable("XDG_CONFIG_HOME", config);
         EXPECT_EQ(UserSettingsPath("Vak"), expected) << (config ? config : "unset");
     }
-    qputenv("HOME", savedHome);
-    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 #endif
 
 TEST(SettingsFileTest, ValuesAreReadVerbatimWithoutRegardToLetterCaseOfNames)
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("Vak.ini").toStdString();
+    TempDir dir;
+    const std::string path = dir.File("Vak.ini");
     WriteAll(path, "[Other]\r\nPost=wrong\r\n[last]\r\nloadpath = C:\\Data\\Skupina 3.t09 \r\n"
                    "POST=Dvořáková, Marie\r\n");
     const CSettingsFile settings(path);
     EXPECT_EQ(settings.GetProfileString("Last", "LoadPath"), "C:\\Data\\Skupina 3.t09");
     EXPECT_EQ(settings.GetProfileString("Last", "Post"), "Dvořáková, Marie");
     EXPECT_EQ(settings.GetProfileString("Last", "Missing", "default"), "default");
-    EXPECT_EQ(CSettingsFile(dir.filePath("none.ini").toStdString()).GetProfileString("Last", "Post"), "");
+    EXPECT_EQ(CSettingsFile(dir.File("none.ini")).GetProfileString("Last", "Post"), "");
 }
 
 TEST(SettingsFileTest, WritingKeepsEveryOtherLineAndWritesEmptyValuesAsKeyEquals)
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("Vak.ini").toStdString();
+    TempDir dir;
+    const std::string path = dir.File("Vak.ini");
     WriteAll(path, "; own notes\n[Last]\nPost=Old\nColour=blue\n\n[Printer]\nName=Laser\n");
     const CSettingsFile settings(path);
     ASSERT_TRUE(settings.WriteProfileStrings("Last", {{"LoadPath", "/d/S.t09"}, {"Post", ""}}));
@@ -123,9 +115,9 @@ TEST(SettingsFileTest, WritingKeepsEveryOtherLineAndWritesEmptyValuesAsKeyEquals
 
 TEST(SettingsFileTest, UnwritableFileReportsFailure)
 {
-    QTemporaryDir dir;
-    WriteAll(dir.filePath("plain-file").toStdString(), "x");
-    const CSettingsFile settings(dir.filePath("plain-file/Vak/Vak.ini").toStdString());
+    TempDir dir;
+    WriteAll(dir.File("plain-file"), "x");
+    const CSettingsFile settings(dir.File("plain-file/Vak/Vak.ini"));
     EXPECT_FALSE(settings.WriteProfileStrings("Last", {{"Post", ""}}));
 }
 
