@@ -2,17 +2,17 @@
 // the closing sequence also when the system ends the program.
 #include "app/GroupApp.h"
 
+#include "data/GroupPaths.h"
+#include "data/ReportMonth.h"
+#include "data/SettingsFile.h"
+#include "mail/PlatformMail.h"
+#include "main/MainDlg.h"
+#include "main/Telephony.h"
 #include "ui/AppIcon.h"
 #include "ui/CzechTranslation.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramStyle.h"
-#include "data/SettingsFile.h"
 #include "ui/Termination.h"
-#include "data/GroupPaths.h"
-#include "data/ReportMonth.h"
-#include "mail/PlatformMail.h"
-#include "main/MainDlg.h"
-#include "main/Telephony.h"
 
 namespace vak {
 

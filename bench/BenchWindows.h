@@ -3,13 +3,13 @@
 // measured against, and timing.
 #pragma once
 
-#include "ui/MessageBox.h"
 #include "data/SettingsFile.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
+#include "ui/MessageBox.h"
 
-#include "ui/DialogBuilder.h"
 #include "res/DialogTemplates.h"
+#include "ui/DialogBuilder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

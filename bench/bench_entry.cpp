@@ -7,11 +7,11 @@
 //                              QT_QPA_PLATFORM is set)
 #include "BenchWindows.h"
 
-#include "ui/DialogBuilder.h"
 #include "entry/EntryDlg.h"
 #include "fixtures/GroupBuilder.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
+#include "ui/DialogBuilder.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -7,11 +7,11 @@
 //                              QT_QPA_PLATFORM is set)
 #include "BenchWindows.h"
 
+#include "data/MissingReports.h"
+#include "data/MonthTotals.h"
 #include "fixtures/GroupBuilder.h"
 #include "mail/RemindAllDlg.h"
-#include "data/MissingReports.h"
 #include "main/MonthSummaryDlg.h"
-#include "data/MonthTotals.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

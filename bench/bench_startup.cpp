@@ -6,9 +6,9 @@
 //                                QT_QPA_PLATFORM is set)
 #include "BenchWindows.h"
 
+#include "fixtures/GroupBuilder.h"
 #include "ui/AppIcon.h"
 #include "ui/ListBox.h"
-#include "fixtures/GroupBuilder.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,9 +2,9 @@
 #include "cli/MonthCommands.h"
 
 #include "cli/JsonWriter.h"
-#include "data/YearOverview.h"
 #include "data/MissingReports.h"
 #include "data/MonthTotals.h"
+#include "data/YearOverview.h"
 #include "res/StringTable.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 #include "data/SafeFile.h"
 #include "data/SafeFileParts.h"
 
-#include "data/FilePath.h"
 #include "data/FileFaults.h"
+#include "data/FilePath.h"
 
 #include <algorithm>
 #include <cstring>

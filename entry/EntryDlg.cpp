@@ -2,11 +2,11 @@
 // layout, the month list for late reports and the three check boxes.
 #include "entry/EntryDlg.h"
 
-#include "ui/QtText.h"
+#include "data/GroupData.h"
 #include "entry/EntryEdit.h"
 #include "entry/EntryRules.h"
-#include "data/GroupData.h"
 #include "res/StringTable.h"
+#include "ui/QtText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 // the month, and stored into the group on OK.
 #pragma once
 
-#include "ui/DialogBuilder.h"
 #include "entry/EntryRecord.h"
+#include "ui/DialogBuilder.h"
 
 #include <QDialog>
 

@@ -2,13 +2,13 @@
 // hours text left behind, the credit hours, the validation at OK and the focus handlers.
 #include "entry/EntryDlg.h"
 
+#include "data/GroupData.h"
+#include "entry/EntryEdit.h"
+#include "entry/EntryRules.h"
+#include "res/StringTable.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/ScreenReader.h"
-#include "entry/EntryEdit.h"
-#include "entry/EntryRules.h"
-#include "data/GroupData.h"
-#include "res/StringTable.h"
 
 #include <QApplication>
 #include <QCheckBox>

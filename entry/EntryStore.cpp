@@ -3,10 +3,10 @@
 // copy and copies the record back into the group.
 #include "entry/EntryDlg.h"
 
+#include "data/GroupData.h"
+#include "entry/EntryRules.h"
 #include "ui/QtText.h"
 #include "ui/Termination.h"
-#include "entry/EntryRules.h"
-#include "data/GroupData.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -2,11 +2,11 @@
 // window disabled, and the results that count as sent.
 #include "mail/MapiMail.h"
 
+#include "data/PublisherName.h"
+#include "res/StringTable.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/Termination.h"
-#include "data/PublisherName.h"
-#include "res/StringTable.h"
 
 #include <QApplication>
 #include <QPointer>

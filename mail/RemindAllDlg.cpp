@@ -2,15 +2,15 @@
 // message per ticked publisher to the mail system, with progress and the outcome.
 #include "mail/RemindAllDlg.h"
 
+#include "data/GroupData.h"
+#include "mail/MapiMail.h"
+#include "mail/Reminders.h"
+#include "mail/ReportMail.h"
+#include "res/StringTable.h"
 #include "ui/ListBox.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/Termination.h"
-#include "mail/MapiMail.h"
-#include "mail/ReportMail.h"
-#include "mail/Reminders.h"
-#include "data/GroupData.h"
-#include "res/StringTable.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

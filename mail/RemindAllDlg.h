@@ -3,9 +3,9 @@
 // text, and "Odeslat", which hands one message per ticked publisher to the mail system.
 #pragma once
 
-#include "ui/DialogBuilder.h"
-#include "mail/MapiMessage.h"
 #include "data/MissingReports.h"
+#include "mail/MapiMessage.h"
+#include "ui/DialogBuilder.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 // attachments it can carry, and running it.
 #include "mail/XdgMail.h"
 
-#include "ui/QtText.h"
 #include "res/StringTable.h"
+#include "ui/QtText.h"
 #include "ui/SchemeHandlers.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // every command of the program. It owns the group data for the whole life of the program.
 #pragma once
 
-#include "ui/DialogBuilder.h"
 #include "data/GroupData.h"
 #include "data/PublisherName.h"
+#include "ui/DialogBuilder.h"
 
 #include <QDialog>
 #include <QIcon>

@@ -1,13 +1,13 @@
 // The month's totals dialog: showing, copying and printing the figures.
 #include "main/MonthSummaryDlg.h"
 
-#include "ui/ListBox.h"
-#include "print/PrinterChoice.h"
-#include "ui/QtText.h"
 #include "data/GroupData.h"
+#include "print/PrinterChoice.h"
 #include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
+#include "ui/ListBox.h"
+#include "ui/QtText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

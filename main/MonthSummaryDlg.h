@@ -2,8 +2,8 @@
 // overseer can copy as text (Ctrl+C), print on the printer choice of the sheet or save as PDF.
 #pragma once
 
-#include "ui/DialogBuilder.h"
 #include "data/MonthTotals.h"
+#include "ui/DialogBuilder.h"
 
 #include <QDialog>
 

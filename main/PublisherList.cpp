@@ -2,11 +2,11 @@
 // texts: caption, count lines, last-entered name and the buttons that depend on them.
 #include "main/MainDlg.h"
 
-#include "ui/ListBox.h"
-#include "ui/QtText.h"
 #include "data/MissingReports.h"
 #include "data/MissingReports.h"
 #include "res/StringTable.h"
+#include "ui/ListBox.h"
+#include "ui/QtText.h"
 
 #include <QSignalBlocker>
 

@@ -1,8 +1,8 @@
 // Dialing from the main window, whichever telephony service the platform has.
 #include "main/Telephony.h"
 
-#include "ui/MessageBox.h"
 #include "res/StringTable.h"
+#include "ui/MessageBox.h"
 
 namespace vak {
 

@@ -1,14 +1,14 @@
 // The print preview dialog and its pane: paging, printing and printer setup.
 #include "print/PreviewDlg.h"
 
-#include "print/PrinterChoice.h"
-#include "ui/QtText.h"
 #include "data/GroupData.h"
+#include "print/PrinterChoice.h"
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
 #include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
+#include "ui/QtText.h"
 
 #include <QFrame>
 #include <QPaintEvent>

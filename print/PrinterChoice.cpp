@@ -1,8 +1,8 @@
 // The application's printer choice, its print-setup dialog, and one print job on it.
 #include "print/PrinterChoice.h"
 
-#include "ui/MessageBox.h"
 #include "res/StringTable.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

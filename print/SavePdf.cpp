@@ -1,13 +1,13 @@
 // Saving a print job as a PDF file: the file dialog, the refusals and the writing.
 #include "print/SavePdf.h"
 
-#include "ui/FileDlg.h"
-#include "ui/MessageBox.h"
-#include "ui/QtText.h"
 #include "data/FilePath.h"
 #include "data/GroupPaths.h"
 #include "data/SafeFile.h"
 #include "res/StringTable.h"
+#include "ui/FileDlg.h"
+#include "ui/MessageBox.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // Qt's Czech translation and the program's own Czech button texts behind it.
 #include "ui/CzechTranslation.h"
 
-#include "ui/QtText.h"
 #include "res/StringTable.h"
+#include "ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

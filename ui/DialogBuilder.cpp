@@ -1,8 +1,8 @@
 // Creating the controls of a dialog template with Qt widgets.
 #include "ui/DialogBuilder.h"
 
-#include "ui/ScreenReader.h"
 #include "ui/ListBox.h"
+#include "ui/ScreenReader.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // vak-cli as a script uses it: JSON dump, save, exit status and messages.
 #include "CliRun.h"
-#include "fixtures/GroupBuilder.h"
 #include "TestFiles.h"
+#include "fixtures/GroupBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // loader and writer against the builder: two implementations of the format that share no code.
 #include "fixtures/GroupBuilder.h"
 
+#include "TestFiles.h"
 #include "data/GroupData.h"
 #include "res/Messages.h"
-#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

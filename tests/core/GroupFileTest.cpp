@@ -1,7 +1,7 @@
 // Loading and saving group files: exact round trips, short files, refused files, failed writes.
+#include "TestFiles.h"
 #include "data/GroupData.h"
 #include "res/StringTable.h"
-#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

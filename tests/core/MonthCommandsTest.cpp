@@ -2,9 +2,9 @@
 // what the group holds (see tests/fixtures/MonthGroup.cpp), in both report forms; vak-cli year
 // on a publisher of one auxiliary month.
 #include "CliRun.h"
+#include "TestFiles.h"
 #include "fixtures/GroupBuilder.h"
 #include "fixtures/MonthGroup.h"
-#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

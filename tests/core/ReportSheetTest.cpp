@@ -1,12 +1,12 @@
 // The report sheet on a recording canvas: the coordinates of the printed page and the preview
 // page at known resolutions (expected values worked out by hand from the sheet's formulas),
 // paging after 32 rows, and the cell and note rules.
+#include "TestFiles.h"
 #include "data/GroupData.h"
 #include "fixtures/GroupBuilder.h"
 #include "fixtures/RecordingCanvas.h"
 #include "print/ReportSheet.h"
 #include "print/SheetRules.h"
-#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whole-file writes: the old file survives any failure, links and permissions are kept.
-#include "data/SafeFile.h"
 #include "TestFiles.h"
+#include "data/SafeFile.h"
 
 #include "fixtures/FileSizeLimit.h"
 #include "fixtures/SystemConditions.h"

@@ -1,8 +1,8 @@
 // `vak-cli sheet`: the demo group exported as a real PDF and read back with pdftotext, the
 // report month and year slot it prints, and its exit statuses and one-line reasons.
 #include "CliRun.h"
-#include "fixtures/GroupBuilder.h"
 #include "TestFiles.h"
+#include "fixtures/GroupBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "EntryFixture.h"
 #include "WindowAudit.h"
 
-#include "ui/ListBox.h"
 #include "print/PreviewDlg.h"
 #include "res/DialogTemplates.h"
+#include "ui/ListBox.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "MainWindowFixture.h"
 
 #include "main/AboutDlg.h"
-#include "ui/DialogBuilder.h"
-#include "ui/ListBox.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
+#include "ui/DialogBuilder.h"
+#include "ui/ListBox.h"
 
 #include <QAction>
 #include <QCheckBox>

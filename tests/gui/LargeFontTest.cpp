@@ -6,8 +6,8 @@
 #include "EntryFixture.h"
 #include "WindowAudit.h"
 
-#include "main/AboutDlg.h"
 #include "fixtures/DemoGroup.h"
+#include "main/AboutDlg.h"
 #include "print/PreviewDlg.h"
 #include "print/SheetPrinting.h"
 

@@ -2,8 +2,8 @@
 // of a loaded group, and the empty window when no group is known.
 #include "MainWindowFixture.h"
 
-#include "ui/ListBox.h"
 #include "res/DialogTemplates.h"
+#include "ui/ListBox.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The main-window test fixture.
 #include "MainWindowFixture.h"
 
+#include "data/GroupFormat.h"
 #include "ui/ListBox.h"
 #include "ui/Termination.h"
-#include "data/GroupFormat.h"
 
 #include <QAbstractButton>
 #include <QApplication>

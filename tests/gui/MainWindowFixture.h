@@ -3,15 +3,15 @@
 // helpers that press keys and read what the user would see.
 #pragma once
 
-#include "ui/MessageBox.h"
-#include "print/PrinterChoice.h"
 #include "data/SettingsFile.h"
-#include "ui/Termination.h"
 #include "fixtures/GroupBuilder.h"
 #include "mail/MapiMessage.h"
-#include "ui/FileDlg.h"
 #include "main/MainDlg.h"
 #include "main/Telephony.h"
+#include "print/PrinterChoice.h"
+#include "ui/FileDlg.h"
+#include "ui/MessageBox.h"
+#include "ui/Termination.h"
 
 #include <QApplication>
 #include <QListWidget>

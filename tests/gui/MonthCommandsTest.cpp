@@ -4,12 +4,12 @@
 #include "MainWindowFixture.h"
 #include "TestPrinterChoice.h"
 
-#include "ui/ListBox.h"
-#include "ui/Termination.h"
 #include "fixtures/MonthGroup.h"
 #include "mail/RemindAllDlg.h"
 #include "main/MonthSummaryDlg.h"
 #include "res/DialogTemplates.h"
+#include "ui/ListBox.h"
+#include "ui/Termination.h"
 
 #include <QAccessible>
 #include <QApplication>

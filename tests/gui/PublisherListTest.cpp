@@ -2,9 +2,9 @@
 // entry, the contact controls that follow the selection, and finding a name from the keyboard.
 #include "MainWindowFixture.h"
 
-#include "ui/ListBox.h"
 #include "data/MissingReports.h"
 #include "res/DialogTemplates.h"
+#include "ui/ListBox.h"
 
 #include <QCheckBox>
 #include <QTest>

@@ -4,8 +4,8 @@
 
 #include <QTest>
 
-#include "ui/ListBox.h"
 #include "res/DialogTemplates.h"
+#include "ui/ListBox.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 // template's controls measured with the fonts they draw with.
 #include "WindowAudit.h"
 
-#include "ui/DialogBuilder.h"
 #include "res/DialogTemplates.h"
+#include "ui/DialogBuilder.h"
 
 #include <QAccessible>
 #include <QApplication>
