@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "data/MissingReports.h"
 #include "data/MonthTotals.h"
+#include "data/PublisherName.h"
 #include "data/YearOverview.h"
 #include "res/StringTable.h"
 
@@ -87,7 +88,7 @@ std::vector<std::string> YearHeadings(const YearOverview& overview, std::size_t 
 
 std::string YearRowLine(const YearRow& row, std::size_t nameWidth)
 {
-    std::string line = PadRight(row.name, nameWidth);
+    std::string line = PadRight(ShownOnOneLine(row.name), nameWidth);
     for (const YearCell& cell : row.cells)
         line += PadLeft(cell.missing ? MISSING_CELL : YearCellText(cell), CELL_WIDTH);
     line += GAP + PadLeft(std::to_string(row.missingLast6), Characters(ResString(IDS_YEAR_MISSING_LAST_6)));
@@ -100,7 +101,7 @@ std::string YearTable(const YearOverview& overview)
     const std::string reportsLabel = ResString(IDS_YEAR_REPORTED_ROW);
     std::size_t nameWidth = Characters(reportsLabel);
     for (const YearRow& row : overview.publishers)
-        nameWidth = std::max(nameWidth, Characters(row.name));
+        nameWidth = std::max(nameWidth, Characters(ShownOnOneLine(row.name)));
     std::vector<std::string> lines = YearHeadings(overview, nameWidth);
     for (const YearRow& row : overview.publishers)
         lines.push_back(YearRowLine(row, nameWidth));

@@ -2,6 +2,7 @@
 #include "data/YearOverview.h"
 
 #include "data/GroupData.h"
+#include "data/MonthTotals.h"
 #include "data/PublisherName.h"
 #include "data/ReportedTime.h"
 #include "res/StringTable.h"
@@ -91,6 +92,31 @@ std::string YearOverviewHeading(const YearOverview& overview)
 {
     return FormatText(ResString(IDS_YEAR_TITLE), MonthName(overview.month) + " " + std::to_string(overview.year),
                       ResString(IDS_GROUP) + " " + std::to_string(overview.group));
+}
+
+std::vector<std::vector<std::string>> YearOverviewTable(const YearOverview& overview)
+{
+    std::vector<std::vector<std::string>> table;
+    std::vector<std::string> headings{""};
+    std::vector<std::string> counts{ResString(IDS_YEAR_REPORTED_ROW)};
+    for (const YearColumn& column : overview.columns) {
+        headings.push_back(ResString(IDS_MONTH_SHORT_FIRST + column.month) +
+                           (column.showsYear ? " " + std::to_string(column.year) : ""));
+        counts.push_back(std::to_string(column.reported));
+    }
+    headings.push_back(ResString(IDS_YEAR_MISSING_LAST_6));
+    headings.push_back(ResString(IDS_YEAR_SERVICE_YEAR));
+    table.push_back(std::move(headings));
+    for (const YearRow& row : overview.publishers) {
+        std::vector<std::string> line{ShownOnOneLine(row.name)};
+        for (const YearCell& cell : row.cells)
+            line.push_back(cell.missing ? MISSING_MARK : YearCellText(cell));
+        line.push_back(std::to_string(row.missingLast6));
+        line.push_back(HoursText(row.serviceYearQuarters));
+        table.push_back(std::move(line));
+    }
+    table.push_back(std::move(counts));
+    return table;
 }
 
 } // namespace vak

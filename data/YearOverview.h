@@ -63,4 +63,14 @@ std::string YearCellText(const YearCell& cell);
 // "Listopad 2026 - Skupina 7 - přehled roku".
 std::string YearOverviewHeading(const YearOverview& overview);
 
+// What a missing month shows where it is written as text (copied, printed).
+inline constexpr const char* MISSING_MARK = "-";
+
+// The overview as the dialog shows it and copies and prints it, row by row: the headings (an
+// empty corner, each month's short name with its year where the year changes, "Led 2026", and
+// the two figures' headings), a row a publisher (the name on one line, the month cells with
+// MISSING_MARK for a missing month, the missing months among the last six, the service year's
+// hours), and the months' counts of reports.
+std::vector<std::vector<std::string>> YearOverviewTable(const YearOverview& overview);
+
 } // namespace vak

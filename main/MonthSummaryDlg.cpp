@@ -2,6 +2,7 @@
 #include "main/MonthSummaryDlg.h"
 
 #include "data/GroupData.h"
+#include "main/YearOverviewDlg.h"
 #include "print/PrinterChoice.h"
 #include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
@@ -29,6 +30,7 @@ CMonthSummaryDlg::CMonthSummaryDlg(CGroupData& group, CPrinterChoice* printers, 
     m_controls.OnClicked(IDC_SUMMARY_PRINT, [this] { OnPrint(); });
     m_controls.OnClicked(IDC_SUMMARY_SAVE_PDF, [this] { OnSavePdf(); });
     m_controls.OnClicked(IDC_SUMMARY_PRINTER_SETUP, [this] { OnPrinterSetup(); });
+    m_controls.OnClicked(IDC_SUMMARY_YEAR, [this] { OnYearOverview(); });
     m_controls.OnClicked(IDCANCEL, [this] { reject(); });
 }
 
@@ -44,6 +46,7 @@ void CMonthSummaryDlg::OnInitDialog()
                                             {IDC_SUMMARY_PRINT, IDS_PRINT_BUTTON},
                                             {IDC_SUMMARY_SAVE_PDF, IDS_SAVE_PDF_BUTTON},
                                             {IDC_SUMMARY_PRINTER_SETUP, IDS_PRINTER_SETUP_BUTTON},
+                                            {IDC_SUMMARY_YEAR, IDS_YEAR_BUTTON},
                                             {IDCANCEL, IDS_CLOSE_BUTTON}};
     for (const auto& [id, text] : captions)
         m_controls.SetText(id, Q(ResString(text)));
@@ -90,6 +93,13 @@ void CMonthSummaryDlg::OnPrinterSetup()
 {
     if (m_pPrinters)
         m_pPrinters->OnFilePrintSetup(this);
+    FocusList();
+}
+
+void CMonthSummaryDlg::OnYearOverview()
+{
+    CYearOverviewDlg year(m_group, m_pPrinters, this);
+    year.DoModal();
     FocusList();
 }
 

@@ -31,6 +31,7 @@ public:
     void OnPrint();
     void OnSavePdf();
     void OnPrinterSetup();
+    void OnYearOverview();  // "Přehled roku..."
 
     QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
     // The heading and the figure lines, as copied and printed.

@@ -4,6 +4,7 @@
 #include "print/QtCanvas.h"
 #include "print/ReportSheet.h"
 #include "print/TotalsPage.h"
+#include "print/YearPage.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -36,6 +37,11 @@ PageDrawing ReportSheetPages(CReportSheet& sheet, const std::string& heading)
 PageDrawing MonthTotalsPage(const std::string& heading, const std::vector<std::string>& lines)
 {
     return [heading, lines](Canvas& canvas) { PrintTotalsPage(canvas, heading, lines); };
+}
+
+PageDrawing YearOverviewPages(const std::string& heading, const std::vector<std::vector<std::string>>& table)
+{
+    return [heading, table](Canvas& canvas) { PrintYearPages(canvas, heading, table); };
 }
 
 bool RenderA4Pdf(const PageDrawing& draw, const std::string& title, QByteArray& pdf)

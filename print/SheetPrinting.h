@@ -33,6 +33,8 @@ PrintResult PrintPages(QPagedPaintDevice& device, const PageDrawing& draw);
 PageDrawing ReportSheetPages(CReportSheet& sheet, const std::string& heading);
 // The page of the month's totals: `heading` and its figure `lines`.
 PageDrawing MonthTotalsPage(const std::string& heading, const std::vector<std::string>& lines);
+// The pages of the year overview: `heading` and its `table` (YearOverviewTable).
+PageDrawing YearOverviewPages(const std::string& heading, const std::vector<std::vector<std::string>>& table);
 
 inline constexpr int SHEET_PDF_DPI = 600;
 

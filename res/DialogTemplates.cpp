@@ -1,7 +1,7 @@
 // The about box (100), the main window (102), the report entry (107), the print preview (115),
-// reminding everyone still missing (116) and the month's totals (117) as tables, in template
-// order. The texts of the last two and of the main window's buttons for them are string-table
-// texts, which their windows put in when they open.
+// reminding everyone still missing (116), the month's totals (117) and the year at a glance
+// (118) as tables, in template order. The texts of the last three and of the main window's
+// buttons for them are string-table texts, which their windows put in when they open.
 #include "res/DialogTemplates.h"
 
 namespace vak {
@@ -117,7 +117,18 @@ constexpr DialogControl MONTH_SUMMARY_CONTROLS[] = {
     {IDC_SUMMARY_PRINT, ControlKind::PushButton, STYLE_NONE, "", 66, 172, 58, 14},
     {IDC_SUMMARY_SAVE_PDF, ControlKind::PushButton, STYLE_NONE, "", 128, 172, 82, 14},
     {IDC_SUMMARY_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "", 214, 172, 84, 14},
+    {IDC_SUMMARY_YEAR, ControlKind::PushButton, STYLE_NONE, "", 7, 190, 90, 14},
     {IDCANCEL, ControlKind::DefPushButton, STYLE_NONE, "", 303, 172, 60, 14},
+};
+
+// The year at a glance; its caption and table are filled when it opens.
+constexpr DialogControl YEAR_OVERVIEW_CONTROLS[] = {
+    {IDC_YEAR_TABLE, ControlKind::Table, STYLE_BORDER, "", 7, 7, 456, 210, "Přehled roku"},
+    {IDC_YEAR_COPY, ControlKind::PushButton, STYLE_NONE, "", 7, 224, 55, 14},
+    {IDC_YEAR_PRINT, ControlKind::PushButton, STYLE_NONE, "", 66, 224, 58, 14},
+    {IDC_YEAR_SAVE_PDF, ControlKind::PushButton, STYLE_NONE, "", 128, 224, 82, 14},
+    {IDC_YEAR_PRINTER_SETUP, ControlKind::PushButton, STYLE_NONE, "", 214, 224, 84, 14},
+    {IDCANCEL, ControlKind::DefPushButton, STYLE_NONE, "", 403, 224, 60, 14},
 };
 
 constexpr DialogTemplate TEMPLATES[] = {
@@ -126,7 +137,8 @@ constexpr DialogTemplate TEMPLATES[] = {
     {IDD_ENTRY, "", "MS Sans Serif", 10, 275, 146, ENTRY_CONTROLS},
     {IDD_PREVIEW, "", "MS Sans Serif", 8, 394, 202, PREVIEW_CONTROLS},
     {IDD_REMIND_ALL, "", "MS Sans Serif", 10, 360, 225, REMIND_ALL_CONTROLS},
-    {IDD_MONTH_SUMMARY, "", "MS Sans Serif", 10, 370, 193, MONTH_SUMMARY_CONTROLS},
+    {IDD_MONTH_SUMMARY, "", "MS Sans Serif", 10, 370, 211, MONTH_SUMMARY_CONTROLS},
+    {IDD_YEAR_OVERVIEW, "", "MS Sans Serif", 10, 470, 245, YEAR_OVERVIEW_CONTROLS},
 };
 
 } // namespace

@@ -44,6 +44,14 @@ inline constexpr int IDC_SUMMARY_COPY = 1112;
 inline constexpr int IDC_SUMMARY_PRINT = 1113;
 inline constexpr int IDC_SUMMARY_PRINTER_SETUP = 1114;
 inline constexpr int IDC_SUMMARY_SAVE_PDF = 1115;
+inline constexpr int IDC_SUMMARY_YEAR = 1116;     // "Přehled roku..."
+
+// The year at a glance (template 118).
+inline constexpr int IDC_YEAR_TABLE = 1121;       // a row a publisher, a column a month
+inline constexpr int IDC_YEAR_COPY = 1122;
+inline constexpr int IDC_YEAR_PRINT = 1123;
+inline constexpr int IDC_YEAR_SAVE_PDF = 1124;
+inline constexpr int IDC_YEAR_PRINTER_SETUP = 1125;
 
 // Print preview (template 115).
 inline constexpr int IDC_PRINT = 3;
@@ -82,6 +90,7 @@ inline constexpr int IDD_PREVIEW = 115;
 inline constexpr int IDD_ENTRY = 107;
 inline constexpr int IDD_REMIND_ALL = 116;
 inline constexpr int IDD_MONTH_SUMMARY = 117;
+inline constexpr int IDD_YEAR_OVERVIEW = 118;
 inline constexpr int IDR_MAINFRAME = 128;   // the application icon
 
 enum class ControlKind {
@@ -95,6 +104,7 @@ enum class ControlKind {
     CheckBox,       // automatic check box
     OwnerDrawButton, // a button whose window draws it entirely
     Edit,           // single-line edit field
+    Table,          // read-only rows and columns of texts with headings, moved through by cell
 };
 
 // Style bits beyond the kind.

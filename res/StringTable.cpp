@@ -130,6 +130,21 @@ constexpr StringEntry STRING_TABLE[] = {
     {1547, "Chybí za 6 měs."},
     {1548, "Služební rok (hod)"},
     {1549, "Odevzdané zprávy"},
+    {1550, "Led"},
+    {1551, "Úno"},
+    {1552, "Bře"},
+    {1553, "Dub"},
+    {1554, "Kvě"},
+    {1555, "Čvn"},
+    {1556, "Čvc"},
+    {1557, "Srp"},
+    {1558, "Zář"},
+    {1559, "Říj"},
+    {1560, "Lis"},
+    {1561, "Pro"},
+    {1562, "Přehled &roku..."},
+    {1563, "Přehled roku"},
+    {1564, "chybí"},
 };
 
 constexpr bool IsSortedById()

@@ -126,6 +126,10 @@ enum StringId : int {
     IDS_YEAR_MISSING_LAST_6 = 1547,  // "Chybí za 6 měs.", missing months among the last six
     IDS_YEAR_SERVICE_YEAR = 1548,    // "Služební rok (hod)", the service year's hours
     IDS_YEAR_REPORTED_ROW = 1549,    // "Odevzdané zprávy", the count of reports of each month
+    IDS_MONTH_SHORT_FIRST = 1550,    // + month 0..11: "Led" .. "Pro"
+    IDS_YEAR_BUTTON = 1562,          // "Přehled &roku...", in the month's totals
+    IDS_YEAR_TABLE = 1563,           // "Přehled roku", the table's name for a screen reader
+    IDS_YEAR_MISSING_CELL = 1564,    // "chybí", what a screen reader says of a missing month
 };
 
 } // namespace vak

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -152,6 +153,20 @@ CListBox* CreateListBox(QWidget* parent, const DialogControl& control)
     return list;
 }
 
+// A table the user reads and moves through by cell with the arrows; Tab leaves it, as it leaves
+// any control of a dialog.
+QTableWidget* CreateTable(QWidget* parent, const DialogControl& control)
+{
+    auto* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    table->setFrameShape((control.style & STYLE_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    return table;
+}
+
 } // namespace
 
 DialogBaseUnits BaseUnitsOf(const QFont& font)
@@ -249,6 +264,7 @@ QWidget* CDialogControls::Create(QDialog& dialog, const DialogControl& control) 
     case ControlKind::OwnerDrawButton: return new QPushButton(&dialog);
     case ControlKind::CheckBox: return CreateCheckBox(&dialog, control);
     case ControlKind::Edit: return CreateEdit(&dialog, control);
+    case ControlKind::Table: return CreateTable(&dialog, control);
     }
     return new QWidget(&dialog);
 }

@@ -8,6 +8,7 @@
 
 #include "fixtures/DemoGroup.h"
 #include "main/AboutDlg.h"
+#include "main/YearOverviewDlg.h"
 #include "print/PreviewDlg.h"
 #include "print/SheetPrinting.h"
 
@@ -77,7 +78,7 @@ TEST(LargeFontTemplateTest, EveryTemplateFitsItsControlsAndTextsAtLargeFonts)
 
 // The one walk over the windows in the states they are worked in: the main window of the demo
 // group (its first publisher has three numbers and an address, so every button shows), the
-// about box, both pages of the preview, and the entry in both forms for each status, opened,
+// about box, both pages of the preview, the year at a glance, and the entry in both forms for each status, opened,
 // with the month list open and with the note field open. What is shown without a window of
 // its own appearing is checked here; windows as they appear are checked by the shown-window
 // audit as well.
@@ -111,6 +112,10 @@ TEST_F(LargeFontTest, EveryWindowInEveryStateNamesItsControlsAndStaysLaidOut)
             expectSound(preview, "preview");
             preview.OnNextPage();
             expectSound(preview, "preview, second page");
+            CYearOverviewDlg year(main, main.Printers(), &main);
+            year.OnInitDialog();
+            year.show();
+            expectSound(year, "year at a glance");
         }  // the dialogs go before the main window they belong to
 
         // Publisher p has status p - 1: publisher, auxiliary, regular (with credit) and special pioneer.

@@ -1,12 +1,13 @@
 // The month at a glance from the main window: reminding everyone still missing (keys, ticks,
 // what a screen reader reads, dialing, one message each, a failure and a cancel in the middle),
-// and the month's totals shown, copied and printed.
+// the month's totals shown, copied and saved, and the year at a glance from the totals.
 #include "MainWindowFixture.h"
 #include "TestPrinterChoice.h"
 
 #include "fixtures/MonthGroup.h"
 #include "mail/RemindAllDlg.h"
 #include "main/MonthSummaryDlg.h"
+#include "main/YearOverviewDlg.h"
 #include "res/DialogTemplates.h"
 #include "ui/ListBox.h"
 #include "ui/Termination.h"
@@ -17,9 +18,11 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 
 namespace vak::test {
 namespace {
@@ -237,6 +240,58 @@ TEST_F(MonthCommandsTest, TotalsAreShownCopiedAndSavedAsWorkedOutByHand)
     EXPECT_TRUE(pdf.startsWith(heading)) << pdf.toStdString();
     EXPECT_TRUE(pdf.contains(lines[5])) << pdf.toStdString();
     EXPECT_TRUE(m_boxes->Shown().isEmpty());
+}
+
+// January 2025: Adam an auxiliary pioneer with 10.5 hours in December 2024 and a note in January,
+// Eva without any report. Worked out by hand: the window runs from February 2024 to January
+// 2025; Adam misses February to November (four of them among the last six months, August to
+// January; the note makes January no missing month), his service year (September to January)
+// has 10.5 hours; Eva misses all twelve (six among the last six), her service year 0 hours.
+TEST_F(MonthCommandsTest, YearAtAGlanceMovesByCellAndCopiesAsWorkedOutByHand)
+{
+    fixtures::GroupBuilder group;
+    group.Group(5).Month(0);
+    group.AddPublisher({"Adam", "Beneš"}).Report(11, 0, {.hours = 10, .quarters = 2, .participation = true})
+        .Status(11, 0, 1).Note(0, 1, "0");
+    group.AddPublisher({"Eva", "Malá"});
+    Open(WriteGroup(group), {2025, 2, 10});
+    WithDialog<CMonthSummaryDlg>(IDC_MONTH_SUMMARY, [](CMonthSummaryDlg& summary) {
+        bool ran = false;
+        std::function<void()> work = [&] {
+            // The button pressed by its mnemonic is clicked after its pressed look.
+            auto* year = qobject_cast<CYearOverviewDlg*>(QApplication::activeModalWidget());
+            if (!year) {
+                QTimer::singleShot(20, work);
+                return;
+            }
+            ran = true;
+            auto* table = qobject_cast<QTableWidget*>(year->GetDlgItem(IDC_YEAR_TABLE));
+            EXPECT_EQ(year->windowTitle(), QStringLiteral("Leden 2025 - Skupina 5 - přehled roku"));
+            EXPECT_EQ(QApplication::focusWidget(), table);
+            EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QStringLiteral("Úno\n2024"));
+            // The report month of the first publisher first; the arrows move by cell.
+            EXPECT_EQ(std::make_pair(table->currentRow(), table->currentColumn()), std::make_pair(0, 11));
+            QTest::keyClick(table, Qt::Key_Left);
+            QTest::keyClick(table, Qt::Key_Down);
+            EXPECT_EQ(std::make_pair(table->currentRow(), table->currentColumn()), std::make_pair(1, 10));
+            // A missing month is empty and named so for a screen reader; a note is not missing.
+            EXPECT_EQ(table->item(1, 10)->text(), QString());
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(1, 10)->text(QAccessible::Name),
+                      QStringLiteral("chybí"));
+            EXPECT_EQ(table->item(0, 11)->data(Qt::AccessibleTextRole), QVariant());
+            QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(),
+                      "\tÚno 2024\tBře\tDub\tKvě\tČvn\tČvc\tSrp\tZář\tŘíj\tLis\tPro\tLed 2025\t"
+                      "Chybí za 6 měs.\tSlužební rok (hod)\n"
+                      "Beneš, Adam\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t10\t\t4\t10.5\n"
+                      "Malá, Eva\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t6\t0\n"
+                      "Odevzdané zprávy\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t1\t0\n");
+            QTest::keyClick(table, Qt::Key_Escape);
+        };
+        QTimer::singleShot(0, work);
+        QTest::keyClick(summary.GetDlgItem(IDC_SUMMARY_LIST), Qt::Key_R, Qt::AltModifier);  // "Přehled &roku..."
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ran && QApplication::activeModalWidget() == &summary; }));
+    });
 }
 
 } // namespace
