@@ -117,6 +117,8 @@ TEST_F(SavePolicyTest, TheFileTakesTheWorkWhenItMayElseAKeptCopyBesideIt)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        std::error_code error;  // the case before may have left a read-only file
+        fs::permissions(m_path, fs::perms::owner_write, fs::perm_options::add, error);
         fs::remove_all(m_dir.Path());
         fs::create_directories(m_dir.Path());
         Load(c.publishers, c.entered);
@@ -143,6 +145,8 @@ TEST_F(SavePolicyTest, TheFileTakesTheWorkWhenItMayElseAKeptCopyBesideIt)
             last.replace(at, 2, m_path);
         EXPECT_NE(messages.shown.rfind(last), std::string::npos) << messages.shown;
     }
+    std::error_code error;
+    fs::permissions(m_path, fs::perms::owner_write, fs::perm_options::add, error);
 }
 
 TEST_F(SavePolicyTest, WorkThatCanBeKeptNowhereIsSaidToBeUnsaved)
