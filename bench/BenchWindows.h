@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -90,7 +91,8 @@ inline std::unique_ptr<ShownMainWindow> OpenBenchGroup(const char* bench, const 
 // A plain Qt widget of the template's kind, without anything of Vak's; a list is given its lines
 // by `fillList`.
 inline QWidget* PlainControl(const DialogControl& control, QWidget* parent,
-                             const std::function<void(QListWidget&)>& fillList)
+                             const std::function<void(QListWidget&)>& fillList,
+                             const std::function<void(QTableWidget&)>& fillTable)
 {
     const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
@@ -105,6 +107,11 @@ inline QWidget* PlainControl(const DialogControl& control, QWidget* parent,
         fillList(*list);
         return list;
     }
+    case ControlKind::Table: {
+        auto* table = new QTableWidget(parent);
+        fillTable(*table);
+        return table;
+    }
     default: return new QLabel(text, parent);
     }
 }
@@ -112,14 +119,15 @@ inline QWidget* PlainControl(const DialogControl& control, QWidget* parent,
 // Shows and closes a bare QDialog over `parent` with the controls of template `templateId`, plain
 // and in the same places, titled `title`.
 inline void OpenBareDialog(QWidget& parent, int templateId, const QString& title,
-                           const std::function<void(QListWidget&)>& fillList)
+                           const std::function<void(QListWidget&)>& fillList,
+                           const std::function<void(QTableWidget&)>& fillTable = {})
 {
     const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
     QDialog dialog(&parent);
     const DialogBaseUnits units = BaseUnitsOf(dialog.font());
     dialog.setFixedSize(DialogUnitsToPixels(units, 0, 0, dialogTemplate->w, dialogTemplate->h).size());
     for (const DialogControl& control : dialogTemplate->controls)
-        PlainControl(control, &dialog, fillList)
+        PlainControl(control, &dialog, fillList, fillTable)
             ->setGeometry(DialogUnitsToPixels(units, control.x, control.y, control.w, control.h));
     dialog.setWindowTitle(title);
     dialog.show();

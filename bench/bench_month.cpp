@@ -1,7 +1,8 @@
-// Opening the month's two dialogs against a bare Qt dialog: in one process, over the main window
-// of a 127-publisher group, the reminder dialog (every missing publisher a line) and the totals
-// dialog (figures computed) are each opened, shown and closed, and so is a plain QDialog with as
-// many plain controls in the same places and a list of as many lines. Prints the medians and ratios.
+// Opening the month's dialogs against a bare Qt dialog: in one process, over the main window of a
+// 127-publisher group, the reminder dialog (every missing publisher a line), the totals dialog
+// (figures computed) and the year at a glance (a year of every publisher computed into a table)
+// are each opened, shown and closed, and so is a plain QDialog with as many plain controls in the
+// same places and a list of as many lines or a table of as many cells. Prints medians and ratios.
 //
 //   bench_month [RUNS]        (default 200 runs of each, on the offscreen platform unless
 //                              QT_QPA_PLATFORM is set)
@@ -12,6 +13,8 @@
 #include "fixtures/GroupBuilder.h"
 #include "mail/RemindAllDlg.h"
 #include "main/MonthSummaryDlg.h"
+#include "main/YearOverviewDlg.h"
+#include "data/YearOverview.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -73,6 +76,19 @@ std::function<void(QListWidget&)> PlainLines(const std::vector<std::string>& lin
     };
 }
 
+// Plain cells of the same texts as the year table.
+std::function<void(QTableWidget&)> PlainCells(const std::vector<std::vector<std::string>>& rows)
+{
+    return [rows](QTableWidget& table) {
+        table.setRowCount(static_cast<int>(rows.size()));
+        table.setColumnCount(static_cast<int>(rows.front().size()));
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            for (std::size_t column = 0; column < rows[row].size(); ++column)
+                table.setItem(static_cast<int>(row), static_cast<int>(column),
+                              new QTableWidgetItem(QString::fromStdString(rows[row][column])));
+    };
+}
+
 struct Timings {
     std::vector<double> bare;
     std::vector<double> vak;
@@ -107,8 +123,10 @@ int main(int argc, char** argv)
     const std::vector<std::string> totalsLines = vak::MonthTotalsLines(vak::ComputeMonthTotals(mainDlg));
     const QString title = QStringLiteral("Březen - připomenout neodevzdané zprávy");
 
+    const std::vector<std::vector<std::string>> yearRows = vak::YearOverviewTable(vak::ComputeYearOverview(mainDlg));
     Timings reminders;
     Timings totals;
+    Timings year;
     for (int run = -WARM_UP_RUNS; run < runs; ++run) {
         const double bareReminders = MillisecondsOf(
             [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_REMIND_ALL, title, PlainLines(missingLines, true)); });
@@ -116,16 +134,22 @@ int main(int argc, char** argv)
         const double bareTotals = MillisecondsOf(
             [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_MONTH_SUMMARY, title, PlainLines(totalsLines, false)); });
         const double vakTotals = MillisecondsOf([&] { OpenDialog<vak::CMonthSummaryDlg>(mainDlg, mainDlg.Printers()); });
+        const double bareYear = MillisecondsOf(
+            [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_YEAR_OVERVIEW, title, {}, PlainCells(yearRows)); });
+        const double vakYear = MillisecondsOf([&] { OpenDialog<vak::CYearOverviewDlg>(mainDlg, mainDlg.Printers()); });
         if (run >= 0) {
             reminders.bare.push_back(bareReminders);
             reminders.vak.push_back(vakReminders);
             totals.bare.push_back(bareTotals);
             totals.vak.push_back(vakTotals);
+            year.bare.push_back(bareYear);
+            year.vak.push_back(vakYear);
         }
     }
     std::printf("platform: %s, %d runs each, %d publishers, %zu missing\n", qgetenv("QT_QPA_PLATFORM").constData(), runs,
                 PUBLISHERS, missingLines.size());
     Report("reminder dialog", reminders, vak::IDD_REMIND_ALL);
     Report("totals dialog", totals, vak::IDD_MONTH_SUMMARY);
+    Report("year at a glance", year, vak::IDD_YEAR_OVERVIEW);
     return 0;
 }

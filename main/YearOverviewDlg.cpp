@@ -10,10 +10,13 @@
 #include "ui/QtText.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QTableWidget>
+#include <QStyle>
+#include <QAbstractTableModel>
+#include <QTableView>
 
 namespace vak {
 
@@ -23,21 +26,75 @@ namespace {
 // "chybí".
 const QColor MISSING_COLOR(255, 205, 205);
 
-QTableWidgetItem* Cell(const std::string& text, bool missing, bool bold)
-{
-    auto* item = new QTableWidgetItem(missing ? QString() : Q(text));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (missing) {
-        item->setBackground(MISSING_COLOR);
-        item->setData(Qt::AccessibleTextRole, Q(ResString(IDS_YEAR_MISSING_CELL)));
+// The rows of YearOverviewTable as a table: the headings row as the column headings (a month's
+// year below its name), the names as the row headings, the months' counts in bold.
+class YearTableModel : public QAbstractTableModel {
+public:
+    YearTableModel(const std::vector<std::vector<std::string>>& rows, std::vector<bool> missing, QObject* parent)
+        : QAbstractTableModel(parent), m_rows(rows), m_missing(std::move(missing))
+    {
     }
-    if (bold) {
-        QFont font = item->font();
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_rows.size()) - 1;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_rows.front().size()) - 1;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const std::vector<std::string>& row = m_rows[static_cast<std::size_t>(index.row()) + 1];
+        const auto column = static_cast<std::size_t>(index.column()) + 1;
+        const bool missing = IsMissing(index);
+        switch (role) {
+        case Qt::DisplayRole:
+            return missing || column >= row.size() ? QVariant() : QVariant(Q(row[column]));
+        case Qt::AccessibleTextRole:
+            return missing ? QVariant(Q(ResString(IDS_YEAR_MISSING_CELL))) : QVariant();
+        case Qt::BackgroundRole:
+            return missing ? QVariant(MISSING_COLOR) : QVariant();
+        case Qt::TextAlignmentRole:
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::FontRole:
+            return IsCountsRow(index.row()) ? QVariant(BoldFont()) : QVariant();
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        if (orientation == Qt::Vertical)
+            return Q(m_rows[static_cast<std::size_t>(section) + 1].front());
+        QString heading = Q(m_rows.front()[static_cast<std::size_t>(section) + 1]);
+        // A month's year goes below its name, so that the month columns stay narrow.
+        if (section < OVERVIEW_MONTHS)
+            heading.replace(QLatin1Char(' '), QLatin1Char('\n'));
+        return heading;
+    }
+
+private:
+    bool IsCountsRow(int row) const { return row == rowCount() - 1; }
+    bool IsMissing(const QModelIndex& index) const
+    {
+        return !IsCountsRow(index.row()) && index.column() < OVERVIEW_MONTHS &&
+               m_missing[static_cast<std::size_t>(index.row() * OVERVIEW_MONTHS + index.column())];
+    }
+    static QFont BoldFont()
+    {
+        QFont font;
         font.setBold(true);
-        item->setFont(font);
+        return font;
     }
-    return item;
-}
+
+    const std::vector<std::vector<std::string>>& m_rows;
+    std::vector<bool> m_missing;  // the publishers' month cells, row by row
+};
 
 } // namespace
 
@@ -47,7 +104,7 @@ CYearOverviewDlg::CYearOverviewDlg(CGroupData& group, CPrinterChoice* printers, 
     // A modal frame with its caption and no system menu.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_controls.Build(*this, IDD_YEAR_OVERVIEW);
-    m_pTable = m_controls.Item<QTableWidget>(IDC_YEAR_TABLE);
+    m_pTable = m_controls.Item<QTableView>(IDC_YEAR_TABLE);
     // The table's own Ctrl+C would copy one cell; the dialog copies them all.
     m_pTable->installEventFilter(this);
     m_controls.OnClicked(IDC_YEAR_COPY, [this] { OnCopy(); });
@@ -81,43 +138,34 @@ void CYearOverviewDlg::OnInitDialog()
         for (const YearCell& cell : row.cells)
             missing.push_back(cell.missing);
     setWindowTitle(Q(m_strHeading));
-    FillTable(missing);
+    m_pTable->setModel(new YearTableModel(m_rows, std::move(missing), m_pTable));
+    FitColumns();
     // The keyboard starts on the report month of the first publisher.
-    m_pTable->setCurrentCell(0, OVERVIEW_MONTHS - 1);
+    m_pTable->setCurrentIndex(m_pTable->model()->index(0, OVERVIEW_MONTHS - 1));
     m_pTable->setFocus(Qt::OtherFocusReason);
 }
 
-// The rows below the headings, one a publisher and the months' counts last; `missing` tells the
-// publishers' month cells that are missing, row by row.
-void CYearOverviewDlg::FillTable(const std::vector<bool>& missing)
+// Each column as wide as its heading and its longest text, in bold as the last row is: measured
+// once a column rather than cell by cell, which the dialog's opening would feel.
+void CYearOverviewDlg::FitColumns()
 {
-    const std::vector<std::string>& headings = m_rows.front();
-    const int rows = static_cast<int>(m_rows.size()) - 1;
-    const int columns = static_cast<int>(headings.size()) - 1;
-    m_pTable->setRowCount(rows);
-    m_pTable->setColumnCount(columns);
-    QStringList columnHeadings;
-    for (int column = 0; column < columns; ++column) {
-        QString heading = Q(headings[static_cast<std::size_t>(column) + 1]);
-        // A month's year goes below its name, so that the month columns stay narrow.
-        if (column < OVERVIEW_MONTHS)
-            heading.replace(QLatin1Char(' '), QLatin1Char('\n'));
-        columnHeadings << heading;
+    QFont bold = m_pTable->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int margin = 2 * (m_pTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_pTable) + 1);
+    const QAbstractItemModel& model = *m_pTable->model();
+    for (int column = 0; column < model.columnCount(); ++column) {
+        // The cells hold digits or "Ano": the longest text stands for the widest.
+        const auto index = static_cast<std::size_t>(column) + 1;
+        std::string longest = ResString(IDS_YES);
+        for (std::size_t row = 1; row < m_rows.size(); ++row)
+            if (index < m_rows[row].size() && m_rows[row][index].size() > longest.size())
+                longest = m_rows[row][index];
+        int width = metrics.horizontalAdvance(Q(longest));
+        for (const QString& line : model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().split(QLatin1Char('\n')))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        m_pTable->setColumnWidth(column, width + margin);
     }
-    m_pTable->setHorizontalHeaderLabels(columnHeadings);
-    QStringList rowHeadings;
-    for (int row = 0; row < rows; ++row) {
-        const std::vector<std::string>& cells = m_rows[static_cast<std::size_t>(row) + 1];
-        rowHeadings << Q(cells.front());
-        const bool counts = row == rows - 1;
-        for (int column = 0; column < static_cast<int>(cells.size()) - 1; ++column) {
-            const std::size_t index = static_cast<std::size_t>(row * OVERVIEW_MONTHS + column);
-            const bool isMissing = !counts && column < OVERVIEW_MONTHS && missing[index];
-            m_pTable->setItem(row, column, Cell(cells[static_cast<std::size_t>(column) + 1], isMissing, counts));
-        }
-    }
-    m_pTable->setVerticalHeaderLabels(rowHeadings);
-    m_pTable->resizeColumnsToContents();
 }
 
 std::string CYearOverviewDlg::Text() const

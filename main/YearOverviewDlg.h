@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class QTableWidget;
+class QTableView;
 
 namespace vak {
 
@@ -41,13 +41,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FillTable(const std::vector<bool>& missing);
+    void FitColumns();
     void FocusTable();
 
     CGroupData& m_group;
     CPrinterChoice* m_pPrinters;
     CDialogControls m_controls;
-    QTableWidget* m_pTable = nullptr;
+    QTableView* m_pTable = nullptr;
     std::string m_strHeading;
     std::vector<std::vector<std::string>> m_rows;  // YearOverviewTable: headings, publishers, counts
 };

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <algorithm>
 #include <cmath>
@@ -155,9 +155,9 @@ CListBox* CreateListBox(QWidget* parent, const DialogControl& control)
 
 // A table the user reads and moves through by cell with the arrows; Tab leaves it, as it leaves
 // any control of a dialog.
-QTableWidget* CreateTable(QWidget* parent, const DialogControl& control)
+QTableView* CreateTable(QWidget* parent, const DialogControl& control)
 {
-    auto* table = new QTableWidget(parent);
+    auto* table = new QTableView(parent);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
