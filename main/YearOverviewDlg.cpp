@@ -71,10 +71,15 @@ public:
             return {};
         if (orientation == Qt::Vertical)
             return Q(m_rows[static_cast<std::size_t>(section) + 1].front());
+        // On two lines, so that the columns stay narrow: a month's year below its name, a
+        // figure's heading broken at its middle.
         QString heading = Q(m_rows.front()[static_cast<std::size_t>(section) + 1]);
-        // A month's year goes below its name, so that the month columns stay narrow.
-        if (section < OVERVIEW_MONTHS)
-            heading.replace(QLatin1Char(' '), QLatin1Char('\n'));
+        const qsizetype middle = heading.size() / 2;
+        const qsizetype before = heading.lastIndexOf(QLatin1Char(' '), middle);
+        const qsizetype after = heading.indexOf(QLatin1Char(' '), middle);
+        const qsizetype space = before < 0 || (after >= 0 && after - middle < middle - before) ? after : before;
+        if (space >= 0)
+            heading[space] = QLatin1Char('\n');
         return heading;
     }
 
@@ -139,6 +144,8 @@ void CYearOverviewDlg::OnInitDialog()
             missing.push_back(cell.missing);
     setWindowTitle(Q(m_strHeading));
     m_pTable->setModel(new YearTableModel(m_rows, std::move(missing), m_pTable));
+    // Rows a line of text high, so that many publishers show at once.
+    m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
     FitColumns();
     // The keyboard starts on the report month of the first publisher.
     m_pTable->setCurrentIndex(m_pTable->model()->index(0, OVERVIEW_MONTHS - 1));
