@@ -1,50 +1,36 @@
 // The month's totals: the figures of the report month, one line a figure group, which the
-// overseer can copy as text (Ctrl+C), print on the printer choice of the sheet or save as PDF.
+// overseer can copy as text (Ctrl+C), print on the printer choice of the sheet or save as PDF,
+// and the way to the year at a glance.
 #pragma once
 
-#include "data/MonthTotals.h"
-#include "ui/DialogBuilder.h"
-
-#include <QDialog>
+#include "print/FiguresDlg.h"
 
 #include <string>
 #include <vector>
 
 namespace vak {
 
-class CGroupData;
 class CListBox;
-class CPrinterChoice;
 
-class CMonthSummaryDlg : public QDialog {
+class CMonthSummaryDlg : public CFiguresDlg {
     Q_OBJECT
 public:
     // The totals of `group`'s report month, printed on `printers` (nullptr: none).
     CMonthSummaryDlg(CGroupData& group, CPrinterChoice* printers, QWidget* parent);
 
-    // Computes the figures, shows them (OnInitDialog) and runs the dialog modally.
-    int DoModal();
-    void OnInitDialog();
-
-    // Handlers, in the order of the dialog's routing.
-    void OnCopy();
-    void OnPrint();
-    void OnSavePdf();
-    void OnPrinterSetup();
+    // Computes the figures and shows them.
+    void OnInitDialog() override;
     void OnYearOverview();  // "Přehled roku..."
 
-    QWidget* GetDlgItem(int id) const { return m_controls.GetDlgItem(id); }
     // The heading and the figure lines, as copied and printed.
-    std::string Text() const;
+    std::string Text() const override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    std::string Heading() const override { return m_strHeading; }
+    PageDrawing Pages() const override;
+    std::string PdfName() const override;
 
 private:
-    void FocusList();
-    CGroupData& m_group;
-    CPrinterChoice* m_pPrinters;
-    CDialogControls m_controls;
     CListBox* m_pList = nullptr;
     std::string m_strHeading;
     std::vector<std::string> m_lines;

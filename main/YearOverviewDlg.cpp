@@ -3,19 +3,14 @@
 
 #include "data/GroupData.h"
 #include "data/YearOverview.h"
-#include "print/PrinterChoice.h"
-#include "print/SavePdf.h"
 #include "print/SheetPrinting.h"
 #include "res/StringTable.h"
 #include "ui/QtText.h"
 
-#include <QClipboard>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QStyle>
 #include <QAbstractTableModel>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 
 namespace vak {
@@ -104,37 +99,15 @@ private:
 } // namespace
 
 CYearOverviewDlg::CYearOverviewDlg(CGroupData& group, CPrinterChoice* printers, QWidget* parent)
-    : QDialog(parent), m_group(group), m_pPrinters(printers)
+    : CFiguresDlg(group, printers, IDD_YEAR_OVERVIEW, {IDC_YEAR_COPY, IDC_YEAR_PRINT, IDC_YEAR_SAVE_PDF, IDC_YEAR_PRINTER_SETUP},
+                  parent)
 {
-    // A modal frame with its caption and no system menu.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    m_controls.Build(*this, IDD_YEAR_OVERVIEW);
     m_pTable = m_controls.Item<QTableView>(IDC_YEAR_TABLE);
-    // The table's own Ctrl+C would copy one cell; the dialog copies them all.
-    m_pTable->installEventFilter(this);
-    m_controls.OnClicked(IDC_YEAR_COPY, [this] { OnCopy(); });
-    m_controls.OnClicked(IDC_YEAR_PRINT, [this] { OnPrint(); });
-    m_controls.OnClicked(IDC_YEAR_SAVE_PDF, [this] { OnSavePdf(); });
-    m_controls.OnClicked(IDC_YEAR_PRINTER_SETUP, [this] { OnPrinterSetup(); });
-    m_controls.OnClicked(IDCANCEL, [this] { reject(); });
-}
-
-int CYearOverviewDlg::DoModal()
-{
-    OnInitDialog();
-    return exec();
+    SetFiguresControl(m_pTable);
 }
 
 void CYearOverviewDlg::OnInitDialog()
 {
-    const std::pair<int, int> captions[] = {{IDC_YEAR_COPY, IDS_COPY_BUTTON},
-                                            {IDC_YEAR_PRINT, IDS_PRINT_BUTTON},
-                                            {IDC_YEAR_SAVE_PDF, IDS_SAVE_PDF_BUTTON},
-                                            {IDC_YEAR_PRINTER_SETUP, IDS_PRINTER_SETUP_BUTTON},
-                                            {IDCANCEL, IDS_CLOSE_BUTTON}};
-    for (const auto& [id, text] : captions)
-        m_controls.SetText(id, Q(ResString(text)));
-
     const YearOverview overview = ComputeYearOverview(m_group);
     m_strHeading = YearOverviewHeading(overview);
     m_rows = YearOverviewTable(overview);
@@ -186,48 +159,14 @@ std::string CYearOverviewDlg::Text() const
     return text;
 }
 
-void CYearOverviewDlg::OnCopy()
+PageDrawing CYearOverviewDlg::Pages() const
 {
-    QGuiApplication::clipboard()->setText(Q(Text()));
-    FocusTable();
+    return YearOverviewPages(m_strHeading, m_rows);
 }
 
-void CYearOverviewDlg::OnPrint()
+std::string CYearOverviewDlg::PdfName() const
 {
-    PrintOnCurrentPrinter(m_pPrinters, this, m_strHeading, YearOverviewPages(m_strHeading, m_rows));
-    FocusTable();
-}
-
-void CYearOverviewDlg::OnSavePdf()
-{
-    const std::string tail = " - " + MonthName(m_group.m_nMonth) + " - " + ResString(IDS_YEAR_TABLE);
-    SavePdfAs(this, {m_group.m_strPath, tail, m_strHeading, YearOverviewPages(m_strHeading, m_rows)});
-    FocusTable();
-}
-
-void CYearOverviewDlg::OnPrinterSetup()
-{
-    if (m_pPrinters)
-        m_pPrinters->OnFilePrintSetup(this);
-    FocusTable();
-}
-
-bool CYearOverviewDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_pTable && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        OnCopy();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// The keyboard goes back to the table, also where the platform does not hand the activation
-// back after a message box or the print-setup dialog.
-void CYearOverviewDlg::FocusTable()
-{
-    activateWindow();
-    m_pTable->setFocus(Qt::OtherFocusReason);
+    return ResString(IDS_YEAR_TABLE);
 }
 
 } // namespace vak
