@@ -7,7 +7,7 @@ VAK_WIN_QT=$VAK_WIN_CACHE/qt6-mingw64
 VAK_WIN_TRIPLET=x86_64-w64-mingw32
 VAK_WIN_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                   dpkg-dev wine wine64 cmake ninja-build zip unzip x11-apps imagemagick
-                  fonts-wine qt6-translations-l10n poppler-utils)
+                  fonts-wine qt6-translations-l10n poppler-utils nsis)
 
 vak_win_install_missing() {
   vak_install_packages "${VAK_WIN_PACKAGES[@]}"

@@ -31,3 +31,7 @@ function(vak_add_windows_resources target description)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${VAK_ICON};${VAK_MANIFEST}")
   add_dependencies(${target} vak-windows-icon)
 endfunction()
+
+# What the installer script takes from the build: the version and the icon.
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/packaging/windows/Installer.nsh
+  CONTENT "!define VAK_VERSION \"${PROJECT_VERSION}\"\n!define VAK_FILE_VERSION \"${VAK_FILE_VERSION}\"\n!define VAK_ICON \"${VAK_ICON}\"\n")
