@@ -77,7 +77,11 @@ FunctionEnd
 ; Makes `progid` the default of `extension` where no program has claimed the extension yet
 ; (neither in the classes nor by the user's own choice in Explorer).
 !macro CLAIM_IF_UNCLAIMED extension progid
-  ReadRegStr $0 HKCR "${extension}" ""
+  ; The user's classes first: Wine's HKCR shows only the machine's.
+  ReadRegStr $0 HKCU "${CLASSES}\${extension}" ""
+  ${If} $0 == ""
+    ReadRegStr $0 HKCR "${extension}" ""
+  ${EndIf}
   ReadRegStr $1 HKCU "Software\Microsoft\Windows\CurrentVersion\Explorer\FileExts\${extension}\UserChoice" "ProgId"
   ${If} $0 == ""
   ${AndIf} $1 == ""
