@@ -10,6 +10,7 @@
 #include "entry/EntryDlg.h"
 #include "main/AboutDlg.h"
 #include "main/BusyScope.h"
+#include "main/MainWindowType.h"
 #include "main/MonthSummaryDlg.h"
 #include "main/Telephony.h"
 #include "print/PreviewDlg.h"
@@ -64,7 +65,7 @@ CMainDlg::CMainDlg(CMessageBoxSink& messages, const MainDlgContext& context, QWi
     // The window icon also stands for the minimised window and its drag image; Qt draws it.
     m_hIcon = ApplicationIcon();
     // A window of its own in the task bar, with a close box but without minimise or maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(MainWindowType() | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(m_hIcon);
     m_controls.Build(*this, IDD_MAIN);
     m_pList = m_controls.Item<CListBox>(IDC_PUBLISHER_LIST);

@@ -7,7 +7,7 @@ VAK_WIN_QT=$VAK_WIN_CACHE/qt6-mingw64
 VAK_WIN_TRIPLET=x86_64-w64-mingw32
 VAK_WIN_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                   dpkg-dev wine wine64 cmake ninja-build zip unzip x11-apps imagemagick
-                  fonts-wine qt6-translations-l10n poppler-utils)
+                  fonts-wine qt6-translations-l10n poppler-utils nsis)
 
 vak_win_install_missing() {
   vak_install_packages "${VAK_WIN_PACKAGES[@]}"
@@ -136,6 +136,21 @@ vak_win_env() {
     mkdir -p "$fonts"
     cp /usr/share/wine/fonts/tahoma*.ttf "$fonts/"
   fi
+}
+
+# Starts Xvfb on a free display for Wine's windows, exporting DISPLAY and VAK_XVFB (its process
+# id), and begins a Wine session of its own there: a session begun without a display (vak-cli.exe
+# drawing a sheet) keeps a desktop where no window can be seen. WORK is a folder for its files.
+vak_win_start_display() {
+  local work=$1
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  VAK_XVFB=$!
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; return 1; }
+  export DISPLAY=":$(cat "$work/display")"
+  vak_win_env
+  wineserver -k 2>/dev/null || true
+  timeout 30 wineserver -w 2>/dev/null || true
 }
 
 vak_wine() {

@@ -172,14 +172,22 @@ QTableView* CreateTable(QWidget* parent, const DialogControl& control)
 DialogBaseUnits BaseUnitsOf(const QFont& font)
 {
     const QFontMetrics metrics(font);
+    const QFontMetricsF exact(font);
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    // The average letter width rounded up, where Windows rounds it to the nearest pixel: with
+    // Tahoma (6.35 pixels at 8 points) Windows' 6 leaves a button's text that fills its width,
+    // "Nastavení tiskárny", wider than the button's inside.
+    const int width = (letters + 51) / 52;
     // Qt lays lines of text out a line spacing apart (the font's height and leading, with
-    // fractions), which can exceed QFontMetrics::height() by a pixel or two at some sizes: the
-    // unit height is the larger, so that a static text 8 units high holds a line and one 16
-    // units high two lines, at any font size.
-    const int lineSpacing = static_cast<int>(std::ceil(QFontMetricsF(font).lineSpacing()));
-    return {(letters / 26 + 1) / 2, std::max(metrics.height(), lineSpacing)};
+    // fractions), and the glyphs of a line reach whole pixels above and below its baseline (the
+    // ascent and the descent each rounded up, as under a scaling of 125 %); either can exceed
+    // QFontMetrics::height() by a pixel or two. The unit height is the largest, so that a static
+    // text 8 units high holds a line, one 16 units high two lines, and a push button 13 units
+    // high a line inside its frame, at any font size and scaling.
+    const int lineSpacing = static_cast<int>(std::ceil(exact.lineSpacing()));
+    const int glyphHeight = static_cast<int>(std::ceil(exact.ascent()) + std::ceil(exact.descent()));
+    return {width, std::max({metrics.height(), lineSpacing, glyphHeight})};
 }
 
 QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int w, int h)

@@ -16,8 +16,8 @@ class QWidget;
 
 namespace vak {
 
-// Dialog base units of a font, as Windows computes them: the average width of the 52 letters
-// A-Z a-z and the font's height, in pixels.
+// Dialog base units of a font, much as Windows computes them: the average width of the 52
+// letters A-Z a-z (rounded up) and the height of a line of text, in pixels.
 struct DialogBaseUnits {
     int x = 0;
     int y = 0;

@@ -84,13 +84,12 @@ bool IsFrame(ControlKind kind)
     return kind == ControlKind::GroupBox || kind == ControlKind::EtchedFrame;
 }
 
-// Whether `text` drawn with `flags` fits into `room`, with the font of `widget`.
+// Whether `text` drawn with `flags` into `room` stays inside it, with the font of `widget`. It is
+// laid out in the room itself, as it is drawn: centred in a room of no height, a line would be
+// placed half a pixel off and measured a pixel taller than it is.
 bool Fits(const QWidget& widget, const QRect& room, int flags, const QString& text)
 {
-    if (text.isEmpty())
-        return true;
-    const QRect needed = QFontMetrics(widget.font()).boundingRect(QRect(0, 0, room.width(), 0), flags, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    return text.isEmpty() || room.contains(QFontMetrics(widget.font()).boundingRect(room, flags, text));
 }
 
 bool ButtonTextFits(QPushButton& button)
