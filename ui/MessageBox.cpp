@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <iostream>
 
 namespace vak {
@@ -32,8 +33,9 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// A text taller than half the screen goes into a scroll area, so that the box and its buttons
-// stay on the screen (a reminder's outcome can name a hundred failed messages).
+// A text taller than half the screen goes into a scroll area, half the screen high and at most
+// half its width (longer lines wrap), so that the box and its buttons stay on the screen (a
+// reminder's outcome can name a hundred failed messages).
 void ScrollLongText(QMessageBox& box)
 {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -51,7 +53,9 @@ void ScrollLongText(QMessageBox& box)
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(label);
-    scroll->setMinimumWidth(label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    const int width = std::min(label->sizeHint().width(), screen->availableGeometry().width() / 2);
+    label->setWordWrap(true);
+    scroll->setMinimumWidth(width + scroll->verticalScrollBar()->sizeHint().width());
     scroll->setFixedHeight(room);
     grid->addWidget(scroll, row, column, rowSpan, columnSpan);
 }
