@@ -130,7 +130,8 @@ int main(int argc, char** argv)
     for (int run = -WARM_UP_RUNS; run < runs; ++run) {
         const double bareReminders = MillisecondsOf(
             [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_REMIND_ALL, title, PlainLines(missingLines, true)); });
-        const double vakReminders = MillisecondsOf([&] { OpenDialog<vak::CRemindAllDlg>(mainDlg, mainDlg.MailSystem(), vak::CRemindAllDlg::DialAction()); });
+        const double vakReminders = MillisecondsOf(
+            [&] { OpenDialog<vak::CRemindAllDlg>(mainDlg, mainDlg.MailSystem(), vak::CRemindAllDlg::DialAction()); });
         const double bareTotals = MillisecondsOf(
             [&] { vak::bench::OpenBareDialog(mainDlg, vak::IDD_MONTH_SUMMARY, title, PlainLines(totalsLines, false)); });
         const double vakTotals = MillisecondsOf([&] { OpenDialog<vak::CMonthSummaryDlg>(mainDlg, mainDlg.Printers()); });

@@ -83,7 +83,6 @@ public:
     CListBox* PublisherList() const { return m_pList; }
     CPrinterChoice* Printers() const { return m_context.printers; }
     CMailSystem* MailSystem() const { return m_context.mail; }
-    CTelephony* Telephony() const { return m_context.telephony; }
 
     // State of the window (members named as the rest of the program knows them).
     int m_bFilter = 0;                   // check box "Omezit na neodevzdané zprávy"
